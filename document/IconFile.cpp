@@ -1,0 +1,106 @@
+#include "document/IconFile.h"
+
+#include "framework/Archive.h"
+#include "framework/Platform.h"
+
+void IconDirEntry::Read(CArchive& ar)
+{
+    bWidth = ar.ReadByte();
+    bHeight = ar.ReadByte();
+    bColorCount = ar.ReadByte();
+    bReserved = ar.ReadByte();
+    wPlanes = ar.ReadWord();
+    wBitCount = ar.ReadWord();
+    dwBytesInRes = ar.ReadDWord();
+    dwImageOffset = ar.ReadDWord();
+}
+
+void IconDirEntry::Write(CArchive& ar) const
+{
+    ar.WriteByte(bWidth);
+    ar.WriteByte(bHeight);
+    ar.WriteByte(bColorCount);
+    ar.WriteByte(bReserved);
+    ar.WriteWord(wPlanes);
+    ar.WriteWord(wBitCount);
+    ar.WriteDWord(dwBytesInRes);
+    ar.WriteDWord(dwImageOffset);
+}
+
+bool IsImageDrawn(const IconGrid& grid, int side)
+{
+    for (int x = 0; x < side; ++x)
+        for (int y = 0; y < side; ++y)
+            if (grid[x][y] != ICON_TRANSPARENT)
+                return true;
+    return false;
+}
+
+void ShowNothingDrawnMessage()
+{
+    platform().MessageBox(
+        QStringLiteral("You have not drawn any icons\nThe icon file will not be written."),
+        QStringLiteral("Error"), MB_OK | MB_ICONSTOP);
+}
+
+CIconFile::CIconFile()
+    : m_images { CIconImage(16), CIconImage(32), CIconImage(48) }
+{
+}
+
+bool CIconFile::SaveIconFile(CArchive& ar, const IconGrid& grid16, const IconGrid& grid32,
+    const IconGrid& grid48)
+{
+    const std::array<const IconGrid*, kImageCount> grids = { &grid16, &grid32, &grid48 };
+    std::array<bool, kImageCount> drawn {};
+    std::uint16_t n = 0;
+    for (int i = 0; i < kImageCount; ++i) {
+        drawn[i] = IsImageDrawn(*grids[i], kImageSides[i]);
+        n += drawn[i] ? 1 : 0;
+    }
+    if (n == 0) {
+        ShowNothingDrawnMessage();
+        return false;
+    }
+
+    m_header = IconDirHeader { 0, 1, n };
+    ar.WriteWord(m_header.idReserved);
+    ar.WriteWord(m_header.idType);
+    ar.WriteWord(m_header.idCount);
+
+    std::uint32_t offset = 6 + std::uint32_t(IconDirEntry::kBytes) * n;
+    for (int i = 0; i < kImageCount; ++i) {
+        if (!drawn[i])
+            continue;
+        IconDirEntry& entry = m_entries[i];
+        const auto side = std::uint8_t(kImageSides[i]);
+        entry = IconDirEntry { side, side, 0, 0, 0, 0, m_images[i].GetResourceSize(), offset };
+        entry.Write(ar);
+        offset += entry.dwBytesInRes;
+    }
+    for (int i = 0; i < kImageCount; ++i) {
+        if (!drawn[i])
+            continue;
+        m_images[i].Encode(*grids[i]);
+        m_images[i].WriteImage(ar);
+    }
+    return true;
+}
+
+void CIconFile::LoadIconFile(CArchive& ar, IconGrid& grid16, IconGrid& grid32, IconGrid& grid48)
+{
+    const std::array<IconGrid*, kImageCount> grids = { &grid16, &grid32, &grid48 };
+    m_header.idReserved = ar.ReadWord();
+    m_header.idType = ar.ReadWord();
+    m_header.idCount = ar.ReadWord();
+    // A directory that cannot fit in the file is refused before any entry is read.
+    if (!ar.Has(ar.GetPosition(), std::size_t(m_header.idCount) * IconDirEntry::kBytes))
+        throw CArchiveException(CArchiveException::endOfFile);
+    for (unsigned e = 0; e < m_header.idCount; ++e) {
+        m_readEntry.Read(ar);
+        const int index = SizeIndexOfSide(m_readEntry.bWidth);
+        if (index < 0)
+            continue;
+        m_images[index].ReadImage(ar, m_readEntry.dwImageOffset, *grids[index], kImageSides[index]);
+    }
+}

@@ -1,0 +1,163 @@
+#include "document/IconImage.h"
+
+#include "framework/Archive.h"
+
+#include <vector>
+
+void BitmapInfoHeader::Read(CArchive& ar)
+{
+    biSize = ar.ReadDWord();
+    biWidth = std::int32_t(ar.ReadDWord());
+    biHeight = std::int32_t(ar.ReadDWord());
+    biPlanes = ar.ReadWord();
+    biBitCount = ar.ReadWord();
+    biCompression = ar.ReadDWord();
+    biSizeImage = ar.ReadDWord();
+    biXPelsPerMeter = std::int32_t(ar.ReadDWord());
+    biYPelsPerMeter = std::int32_t(ar.ReadDWord());
+    biClrUsed = ar.ReadDWord();
+    biClrImportant = ar.ReadDWord();
+}
+
+void BitmapInfoHeader::Write(CArchive& ar) const
+{
+    ar.WriteDWord(biSize);
+    ar.WriteDWord(std::uint32_t(biWidth));
+    ar.WriteDWord(std::uint32_t(biHeight));
+    ar.WriteWord(biPlanes);
+    ar.WriteWord(biBitCount);
+    ar.WriteDWord(biCompression);
+    ar.WriteDWord(biSizeImage);
+    ar.WriteDWord(std::uint32_t(biXPelsPerMeter));
+    ar.WriteDWord(std::uint32_t(biYPelsPerMeter));
+    ar.WriteDWord(biClrUsed);
+    ar.WriteDWord(biClrImportant);
+}
+
+CIconImage::CIconImage(int side)
+    : m_nSide(side)
+{
+    m_header.biWidth = side;
+    m_header.biHeight = 2 * side;
+    m_header.biSizeImage = std::uint32_t(side * side + side * MaskRowLength(side));
+    m_colorTable.Reset();
+}
+
+std::uint32_t CIconImage::GetResourceSize() const
+{
+    if (SizeIndexOfSide(m_nSide) < 0)
+        return 0;
+    return 40 + 1024 + std::uint32_t(m_nSide * m_nSide + m_nSide * MaskRowLength(m_nSide));
+}
+
+bool CIconImage::MaskBitAt(int row, int x) const
+{
+    const auto byte = m_mask[std::size_t(row * MaskRowLength(m_nSide) + x / 8)];
+    return (byte >> (7 - x % 8)) & 1;
+}
+
+void CIconImage::Encode(const IconGrid& grid)
+{
+    const int s = m_nSide;
+    const auto opaque = [](COLORREF c) { return c == ICON_TRANSPARENT ? RGB(0, 0, 0) : c; };
+    m_indices.fill(0);
+    m_mask.fill(0);
+    m_colorTable.Reset();
+    m_colorTable.Add(RGB(0, 0, 0));
+    // Columns first, as the grid is laid out: the table order follows this scan.
+    for (int x = 0; x < s; ++x)
+        for (int y = 0; y < s; ++y)
+            m_colorTable.Add(opaque(grid[x][y]));
+    const int maskRow = MaskRowLength(s);
+    for (int x = 0; x < s; ++x) {
+        for (int y = 0; y < s; ++y) {
+            const int row = s - 1 - y;
+            const COLORREF c = grid[x][y];
+            m_indices[std::size_t(row * kMaxSide + x)] = std::uint8_t(m_colorTable.IndexOf(opaque(c)));
+            if (c == ICON_TRANSPARENT)
+                m_mask[std::size_t(row * maskRow + x / 8)] |= std::uint8_t(0x80 >> (x % 8));
+        }
+    }
+}
+
+void CIconImage::WriteImage(CArchive& ar) const
+{
+    const int s = m_nSide;
+    m_header.Write(ar);
+    for (COLORREF c : m_colorTable.m_colors) {
+        const std::uint8_t quad[4]
+            = { std::uint8_t(GetBValue(c)), std::uint8_t(GetGValue(c)), std::uint8_t(GetRValue(c)), 0 };
+        ar.Write(quad, 4);
+    }
+    for (int row = 0; row < s; ++row)
+        ar.Write(&m_indices[std::size_t(row * kMaxSide)], std::size_t(s));
+    const int maskRow = MaskRowLength(s);
+    ar.Write(m_mask.data(), std::size_t(s * maskRow));
+}
+
+namespace {
+
+// Restores the archive position when an image has been read or skipped.
+class PositionKeeper {
+public:
+    explicit PositionKeeper(CArchive& ar)
+        : m_ar(ar)
+        , m_pos(ar.GetPosition())
+    {
+    }
+    ~PositionKeeper()
+    {
+        if (m_ar.Has(m_pos, 0))
+            m_ar.Seek(m_pos);
+    }
+    PositionKeeper(const PositionKeeper&) = delete;
+    PositionKeeper& operator=(const PositionKeeper&) = delete;
+
+private:
+    CArchive& m_ar;
+    std::size_t m_pos;
+};
+
+} // namespace
+
+void CIconImage::ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid, int s)
+{
+    PositionKeeper keep(file);
+    file.Seek(offset);
+    BitmapInfoHeader header;
+    header.Read(file);
+    if (header.biWidth != s || (header.biBitCount != 8 && header.biBitCount != 4))
+        return;
+    const int bits = header.biBitCount;
+    const int entries = 1 << bits;
+    const int indexRowBytes = s * bits / 8;
+    const int maskRow = MaskRowLength(s);
+
+    // Everything is read before the grid is touched, so a file that ends early leaves the
+    // grid as it was.
+    std::vector<std::uint8_t> table(std::size_t(entries * 4));
+    std::vector<std::uint8_t> indexRows(std::size_t(s * indexRowBytes));
+    std::vector<std::uint8_t> maskRows(std::size_t(s * maskRow));
+    file.Read(table.data(), table.size());
+    file.Read(indexRows.data(), indexRows.size());
+    file.Read(maskRows.data(), maskRows.size());
+
+    const auto colourAt = [&](int index) {
+        const std::uint8_t* q = &table[std::size_t(index * 4)];
+        return RGB(q[2], q[1], q[0]);
+    };
+    for (int row = 0; row < s; ++row) {
+        const int y = s - 1 - row;
+        const std::uint8_t* indexRow = &indexRows[std::size_t(row * indexRowBytes)];
+        const std::uint8_t* mask = &maskRows[std::size_t(row * maskRow)];
+        for (int x = 0; x < s; ++x) {
+            if ((mask[x / 8] >> (7 - x % 8)) & 1) {
+                grid[x][y] = ICON_TRANSPARENT;
+                continue;
+            }
+            const int index = bits == 8 ? indexRow[x]
+                                        : (x % 2 == 0 ? indexRow[x / 2] >> 4 : indexRow[x / 2] & 0x0F);
+            grid[x][y] = colourAt(index);
+        }
+    }
+}

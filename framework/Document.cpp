@@ -1,0 +1,104 @@
+#include "framework/Document.h"
+
+#include "framework/Archive.h"
+#include "framework/Platform.h"
+#include "framework/Strings.h"
+#include "framework/View.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace {
+// No icon file comes near this; anything larger is refused before it is read into memory.
+constexpr qint64 kMaxDocumentBytes = 64 * 1024 * 1024;
+}
+
+CDocument::~CDocument() = default;
+
+void CDocument::SetPathName(const QString& path)
+{
+    m_strPathName = path;
+    SetTitle(QFileInfo(path).fileName());
+}
+
+void CDocument::SetTitle(const QString& title)
+{
+    m_strTitle = title;
+    OnTitleChanged();
+}
+
+bool CDocument::OnNewDocument()
+{
+    DeleteContents();
+    m_strPathName.clear();
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnOpenDocument(const QString& path)
+{
+    QFile file(path);
+    const QFileInfo info(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        AfxMessageBox(FrameworkText::FailedToOpen);
+        return false;
+    }
+    if (file.size() > kMaxDocumentBytes) {
+        AfxMessageBox(FrameworkText::UnexpectedFormat);
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        AfxMessageBox(FrameworkText::FailedToOpen);
+        return false;
+    }
+    DeleteContents();
+    try {
+        CArchive ar(std::move(bytes));
+        Serialize(ar);
+    } catch (const CArchiveException&) {
+        DeleteContents();
+        AfxMessageBox(FrameworkText::UnexpectedFormat);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+bool CDocument::OnSaveDocument(const QString& path)
+{
+    CArchive ar;
+    try {
+        Serialize(ar);
+    } catch (const CArchiveException&) {
+        AfxMessageBox(FrameworkText::FailedToSave);
+        return false;
+    }
+    QSaveFile file(path);
+    const QByteArray& bytes = ar.Buffer();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        AfxMessageBox(FrameworkText::FailedToSave);
+        return false;
+    }
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CDocument::AddView(CView* view)
+{
+    if (std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CDocument::RemoveView(CView* view) { std::erase(m_views, view); }
+
+void CDocument::UpdateAllViews(CView* sender, long hint, void* hintObject)
+{
+    // A copy, since an update may open or close windows.
+    const auto views = m_views;
+    for (CView* view : views)
+        if (view != sender)
+            view->OnUpdate(sender, hint, hintObject);
+}

@@ -1,0 +1,64 @@
+// The seam between the program and the desktop: message boxes, common dialogs, sound and the
+// wait cursor. The editor installs QtPlatform; tests install a scripted platform that answers
+// from a queue and records what was asked, so nothing ever blocks on a modal window.
+#pragma once
+
+#include "framework/Types.h"
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+// Message box styles and answers, with the values the program was designed against.
+enum : unsigned {
+    MB_OK = 0x0,
+    MB_OKCANCEL = 0x1,
+    MB_YESNOCANCEL = 0x3,
+    MB_YESNO = 0x4,
+    MB_ICONSTOP = 0x10,
+    MB_ICONQUESTION = 0x20,
+    MB_ICONEXCLAMATION = 0x30,
+    MB_ICONINFORMATION = 0x40,
+};
+enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+constexpr unsigned MB_ICONERROR = MB_ICONSTOP;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Shows a modal message box and returns the button pressed (IDOK, IDYES, ...).
+    virtual int MessageBox(const QString& text, const QString& caption, unsigned style) = 0;
+    // The colour dialog; nullopt when it is cancelled.
+    virtual std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) = 0;
+    // File dialogs; an empty string when cancelled.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString GetSaveFileName(QWidget* parent, const QString& filter,
+        const QString& proposedName)
+        = 0;
+    // Plays a sound file to the end; a file that cannot be found gives the default beep.
+    virtual void PlaySound(const QString& fileName) = 0;
+    virtual void SetWaitCursor(bool on) = 0;
+};
+
+// The platform in force. Before anything is installed a console platform is used that writes
+// message boxes to stderr and answers IDOK/cancel, so non-GUI code never needs a display.
+Platform& platform();
+// Installs a platform and returns the previous one.
+std::unique_ptr<Platform> SetPlatform(std::unique_ptr<Platform> p);
+
+// The framework's message box helper: caption is the application title unless given.
+int AfxMessageBox(const QString& text, unsigned style = MB_OK | MB_ICONEXCLAMATION);
+QString AfxGetAppTitle();
+void AfxSetAppTitle(const QString& title);
+
+// Holds the wait cursor for its lifetime.
+class CWaitCursor {
+public:
+    CWaitCursor() { platform().SetWaitCursor(true); }
+    ~CWaitCursor() { platform().SetWaitCursor(false); }
+    CWaitCursor(const CWaitCursor&) = delete;
+    CWaitCursor& operator=(const CWaitCursor&) = delete;
+};

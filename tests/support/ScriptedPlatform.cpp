@@ -1,0 +1,45 @@
+#include "support/ScriptedPlatform.h"
+
+namespace {
+template <typename T> T takeFront(std::deque<T>& queue, T fallback)
+{
+    if (queue.empty())
+        return fallback;
+    T value = std::move(queue.front());
+    queue.pop_front();
+    return value;
+}
+}
+
+int ScriptedPlatform::MessageBox(const QString& text, const QString& caption, unsigned style)
+{
+    messages.push_back({ text, caption, style });
+    return takeFront(messageAnswers, int(IDOK));
+}
+
+std::optional<COLORREF> ScriptedPlatform::ChooseColor(QWidget*, COLORREF initial)
+{
+    colorRequests.push_back(initial);
+    return takeFront(colorAnswers, std::optional<COLORREF>());
+}
+
+QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& filter)
+{
+    fileFilters.push_back(filter);
+    return takeFront(openAnswers, QString());
+}
+
+QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& filter, const QString&)
+{
+    fileFilters.push_back(filter);
+    return takeFront(saveAnswers, QString());
+}
+
+ScopedScriptedPlatform::ScopedScriptedPlatform()
+{
+    auto platform = std::make_unique<ScriptedPlatform>();
+    m_platform = platform.get();
+    m_previous = SetPlatform(std::move(platform));
+}
+
+ScopedScriptedPlatform::~ScopedScriptedPlatform() { SetPlatform(std::move(m_previous)); }

@@ -1,0 +1,51 @@
+// A platform for tests: answers come from queues, and every message box, dialog and sound is
+// recorded so tests can assert on them without a display or sound device.
+#pragma once
+
+#include "framework/Platform.h"
+
+#include <deque>
+#include <vector>
+
+struct RecordedMessage {
+    QString text;
+    QString caption;
+    unsigned style = 0;
+};
+
+class ScriptedPlatform final : public Platform {
+public:
+    int MessageBox(const QString& text, const QString& caption, unsigned style) override;
+    std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) override;
+    QString GetOpenFileName(QWidget* parent, const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
+    void PlaySound(const QString& fileName) override { sounds.push_back(fileName); }
+    void SetWaitCursor(bool on) override { waitCursorDepth += on ? 1 : -1; }
+
+    // Queued answers; an empty queue answers IDOK / cancel.
+    std::deque<int> messageAnswers;
+    std::deque<std::optional<COLORREF>> colorAnswers;
+    std::deque<QString> openAnswers;
+    std::deque<QString> saveAnswers;
+
+    std::vector<RecordedMessage> messages;
+    std::vector<COLORREF> colorRequests;
+    std::vector<QString> fileFilters;
+    std::vector<QString> sounds;
+    int waitCursorDepth = 0;
+};
+
+// Installs a fresh ScriptedPlatform for the lifetime of the object.
+class ScopedScriptedPlatform {
+public:
+    ScopedScriptedPlatform();
+    ~ScopedScriptedPlatform();
+    ScopedScriptedPlatform(const ScopedScriptedPlatform&) = delete;
+    ScopedScriptedPlatform& operator=(const ScopedScriptedPlatform&) = delete;
+    ScriptedPlatform* operator->() { return m_platform; }
+    ScriptedPlatform& operator*() { return *m_platform; }
+
+private:
+    ScriptedPlatform* m_platform;
+    std::unique_ptr<Platform> m_previous;
+};
