@@ -1,0 +1,3 @@
+#include "frame/ToolState.h"
+
+ToolState toolState = kToolStateAtStartUp;

@@ -1,0 +1,118 @@
+#include "framework/Profile.h"
+#include "support/FreshProfile.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// What the next start of the program reads. Store objects of one process share a cache, so
+// the file is copied and read on its own to see what really reached the disk.
+QVariant ReadFromDisk(const QString& key)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath("copy.conf");
+    if (!QFile::copy(ProfileFileName(), copy))
+        return {};
+    return QSettings(copy, QSettings::IniFormat).value(key);
+}
+
+} // namespace
+
+TEST(Profile, LivesInTheVendorFolderUnderTheUserConfigDirectory)
+{
+    const QString expected
+        = QDir(qEnvironmentVariable("XDG_CONFIG_HOME")).filePath("vrek/icon.conf");
+    EXPECT_EQ(QDir::cleanPath(ProfileFileName()), QDir::cleanPath(expected));
+}
+
+TEST(Profile, WrittenValuesAreSeenByTheNextStart)
+{
+    FreshProfile fresh;
+    EXPECT_TRUE(WriteProfileInt("Tools", "anti alias", 0));
+    EXPECT_TRUE(WriteProfileInt("Position", "left", -32000));
+    const QString path = QStringLiteral("/home/a user/ik, één\\x=1;[2].ico");
+    EXPECT_TRUE(WriteProfileString("Recent File List", "File1", path));
+    EXPECT_TRUE(WriteProfileString("Tip", "TimeStamp", "Wed Jan 02 02:03:55 1980"));
+
+    EXPECT_EQ(ReadFromDisk("Tools/anti alias").toString(), "0");
+    EXPECT_EQ(ReadFromDisk("Position/left").toString(), "-32000");
+    EXPECT_EQ(ReadFromDisk("Recent File List/File1").toString(), path);
+
+    EXPECT_EQ(GetProfileInt("Tools", "anti alias", 1), 0);
+    EXPECT_EQ(GetProfileInt("Position", "left", 10), -32000);
+    EXPECT_EQ(GetProfileString("Recent File List", "File1"), path);
+    EXPECT_EQ(GetProfileString("Tip", "TimeStamp"), "Wed Jan 02 02:03:55 1980");
+    // Entries are told apart by the whole name, spaces included.
+    EXPECT_EQ(GetProfileInt("Tools", "anti", 7), 7);
+    EXPECT_EQ(GetProfileInt("Tools", "antialias", 7), 7);
+}
+
+TEST(Profile, AbsentEntriesGiveTheDefault)
+{
+    FreshProfile fresh;
+    EXPECT_EQ(GetProfileInt("Settings", "bca", 1), 1);
+    EXPECT_EQ(GetProfileInt("Settings", "bca", -5), -5);
+    EXPECT_EQ(GetProfileString("Tip", "TimeStamp", "none"), "none");
+    EXPECT_TRUE(GetProfileString("Tip", "TimeStamp").isNull());
+}
+
+TEST(Profile, NullStringsRemoveEntriesAndSections)
+{
+    FreshProfile fresh;
+    for (const char* entry : { "File1", "File2", "File3" })
+        WriteProfileString("Recent File List", entry, "x.ico");
+    WriteProfileInt("Settings", "sound", 0);
+
+    WriteProfileString("Recent File List", "File2", QString());
+    EXPECT_EQ(GetProfileString("Recent File List", "File2", "gone"), "gone");
+    EXPECT_EQ(GetProfileString("Recent File List", "File3"), "x.ico");
+    // An empty string is a value, not a removal.
+    WriteProfileString("Recent File List", "File3", "");
+    EXPECT_EQ(GetProfileString("Recent File List", "File3", "gone"), "");
+
+    WriteProfileString("Recent File List", QString(), QString());
+    EXPECT_EQ(GetProfileString("Recent File List", "File1", "gone"), "gone");
+    EXPECT_EQ(GetProfileInt("Settings", "sound", 1), 0);
+}
+
+TEST(Profile, DamagedFileGivesDefaultsAndCanBeWrittenAgain)
+{
+    FreshProfile fresh;
+    ASSERT_TRUE(FreshProfile::WriteRawFile("\xff\xfe\x01 garbage [[[\n=\n==x\n"
+                                           "[Tools]\n"
+                                           "last=abc\n"
+                                           "pen size=1,2\n"
+                                           "anti alias=99999999999\n"
+                                           "[Position]\n"
+                                           "left=@Rect(1 2 3 4)\n"
+                                           "right=@Variant(\\0\\0\\x7f)\n"
+                                           "top=12abc\n"
+                                           "bottom= 42 \n"
+                                           "[Settings\n"
+                                           "bca=2\n"));
+    EXPECT_EQ(GetProfileInt("Tools", "last", 32772), 32772);
+    EXPECT_EQ(GetProfileInt("Tools", "pen size", 32819), 32819);
+    EXPECT_EQ(GetProfileInt("Tools", "anti alias", 1), 1);
+    EXPECT_EQ(GetProfileInt("Position", "left", 10), 10);
+    EXPECT_EQ(GetProfileInt("Position", "right", 600), 600);
+    EXPECT_EQ(GetProfileInt("Position", "top", 10), 10);
+    EXPECT_EQ(GetProfileInt("Position", "bottom", 500), 42);
+    EXPECT_EQ(GetProfileString("Position", "left", "d"), "d");
+
+    EXPECT_TRUE(WriteProfileInt("Tools", "last", 32801));
+    EXPECT_EQ(ReadFromDisk("Tools/last").toString(), "32801");
+    EXPECT_EQ(GetProfileInt("Tools", "last", 32772), 32801);
+}
+
+TEST(Profile, HandEditedEntriesWithPlainSpacesAreFound)
+{
+    FreshProfile fresh;
+    ASSERT_TRUE(FreshProfile::WriteRawFile("[Tools]\nanti alias = 0\npen size=32821\n"
+                                           "[Recent File List]\nFile1=/tmp/a, b.ico\n"));
+    EXPECT_EQ(GetProfileInt("Tools", "anti alias", 1), 0);
+    EXPECT_EQ(GetProfileInt("Tools", "pen size", 32819), 32821);
+    EXPECT_EQ(GetProfileString("Recent File List", "File1"), "/tmp/a, b.ico");
+}

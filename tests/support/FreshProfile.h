@@ -1,0 +1,27 @@
+// Gives a test an empty settings store and removes whatever it wrote afterwards, so tests do
+// not see each other's settings when the whole suite runs in one process.
+#pragma once
+
+#include "framework/Profile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+class FreshProfile {
+public:
+    FreshProfile() { QFile::remove(ProfileFileName()); }
+    ~FreshProfile() { QFile::remove(ProfileFileName()); }
+    FreshProfile(const FreshProfile&) = delete;
+    FreshProfile& operator=(const FreshProfile&) = delete;
+
+    // Replaces the store's file with raw bytes, as a damaged or hand-edited file would be.
+    [[nodiscard]] static bool WriteRawFile(const QByteArray& bytes)
+    {
+        const QString path = ProfileFileName();
+        QFile file(path);
+        return QDir().mkpath(QFileInfo(path).absolutePath())
+            && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            && file.write(bytes) == bytes.size();
+    }
+};
