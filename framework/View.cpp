@@ -1,6 +1,23 @@
 #include "framework/View.h"
 
+#include "framework/DC.h"
 #include "framework/Document.h"
+#include "framework/QtColor.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+QRect ToQRect(const CRect& rc) { return { rc.left, rc.top, rc.Width(), rc.Height() }; }
+}
+
+CView::CView(QWidget* parent)
+    : QWidget(parent)
+{
+    // paintEvent covers every pixel from the screen image; Qt need not clear first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 CView::~CView()
 {
@@ -17,4 +34,78 @@ void CView::SetDocument(CDocument* doc)
         doc->AddView(this);
 }
 
-void CView::OnUpdate(CView*, long, void*) { update(); }
+void CView::OnUpdate(CView*, long, void*) { Invalidate(true); }
+
+void CView::OnDraw(CDC*) { }
+
+void CView::OnEraseBkgnd(CDC* pDC)
+{
+    pDC->FillSolidRect(GetClientRect(), ToColorRef(palette().color(backgroundRole())));
+}
+
+void CView::Invalidate(bool bErase)
+{
+    m_bDrawPending = true;
+    m_bErasePending = m_bErasePending || bErase;
+    update();
+}
+
+void CView::UpdateWindow()
+{
+    DrawPending();
+    if (isVisible())
+        repaint();
+}
+
+const QImage& CView::ScreenImage() { return Screen(); }
+
+QImage& CView::Screen()
+{
+    const QSize needed = size().expandedTo(m_screen.size());
+    if (needed != m_screen.size() && !needed.isEmpty()) {
+        QImage grown(needed, QImage::Format_RGB32);
+        grown.fill(palette().color(backgroundRole()));
+        if (!m_screen.isNull()) {
+            QPainter painter(&grown);
+            painter.drawImage(0, 0, m_screen);
+        }
+        m_screen = std::move(grown);
+        m_bDrawPending = true;
+        m_bErasePending = true;
+    }
+    return m_screen;
+}
+
+void CView::ScreenChanged(const CRect& rect)
+{
+    const CRect& s = m_pendingShow;
+    m_pendingShow = s.IsRectEmpty()
+        ? rect
+        : CRect(std::min(s.left, rect.left), std::min(s.top, rect.top),
+            std::max(s.right, rect.right), std::max(s.bottom, rect.bottom));
+    update(ToQRect(m_pendingShow));
+}
+
+void CView::DrawPending()
+{
+    QImage& screen = Screen();
+    if (!m_bDrawPending || screen.isNull())
+        return;
+    const bool erase = m_bErasePending;
+    // Cleared first, so an Invalidate from within OnDraw asks for another paint.
+    m_bDrawPending = false;
+    m_bErasePending = false;
+    CDC dc(&screen);
+    if (erase)
+        OnEraseBkgnd(&dc);
+    OnDraw(&dc);
+    update();
+}
+
+void CView::paintEvent(QPaintEvent* event)
+{
+    DrawPending();
+    m_pendingShow = CRect();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), m_screen, event->rect());
+}

@@ -1,25 +1,67 @@
 // CView: a window that shows a document.
+//
+// The view keeps an image of its client area that stands for the screen. Drawing reaches it in
+// two ways: a CClientDC draws into it at once (and asks Qt to show the touched part), and a
+// paint after Invalidate runs OnDraw into it. paintEvent itself only copies the image to the
+// widget, so what tests read from ScreenImage() is exactly what the user sees.
 #pragma once
 
+#include "framework/Types.h"
+
+#include <QImage>
 #include <QWidget>
 
+class CDC;
 class CDocument;
 
 class CView : public QWidget {
 public:
-    explicit CView(QWidget* parent = nullptr)
-        : QWidget(parent)
-    {
-    }
+    explicit CView(QWidget* parent = nullptr);
     ~CView() override;
 
     CDocument* GetDocument() const { return m_pDocument; }
     // Attaches the view to its document (the document template does this once).
     void SetDocument(CDocument* doc);
 
-    // The document changed; sender is the view that caused it, or none.
+    // The document changed; sender is the view that caused it, or none. The default
+    // invalidates the whole view.
     virtual void OnUpdate(CView* sender, long hint, void* hintObject);
 
+    // Draws the whole client area; called by the next paint after Invalidate.
+    virtual void OnDraw(CDC* pDC);
+
+    // Makes the next paint run OnDraw over the screen image, after filling it with the window
+    // background when erase is true (an erase requested by any pending call sticks).
+    void Invalidate(bool bErase = true);
+    // Runs a pending OnDraw now, as a paint would, and shows the result. A view is first drawn
+    // as if invalidated with erasing. An Invalidate made by OnDraw itself stays pending for the
+    // following paint.
+    void UpdateWindow();
+
+    CRect GetClientRect() const { return { 0, 0, width(), height() }; }
+    // The screen image, at least as large as the client area.
+    const QImage& ScreenImage();
+
+protected:
+    // Fills the client area with the window's background colour before an erasing OnDraw.
+    virtual void OnEraseBkgnd(CDC* pDC);
+
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    friend class CClientDC;
+
+    // The screen image, grown to the client area first (new parts need a redraw).
+    QImage& Screen();
+    // A client DC changed pixels in rect.
+    void ScreenChanged(const CRect& rect);
+    void DrawPending();
+
     CDocument* m_pDocument = nullptr;
+    QImage m_screen;
+    bool m_bDrawPending = true;
+    bool m_bErasePending = true;
+    // Bounding box of the screen changes not yet shown; Qt is asked to repaint it as one
+    // rectangle, which stays cheap when thousands of single pixels change during a render.
+    CRect m_pendingShow;
 };

@@ -1,0 +1,11 @@
+#include "framework/ClientDC.h"
+
+#include "framework/View.h"
+
+CClientDC::CClientDC(CView* view)
+    : CDC(&view->Screen())
+    , m_pView(view)
+{
+}
+
+void CClientDC::OnPixelsChanged(const CRect& rect) { m_pView->ScreenChanged(rect); }
