@@ -15,9 +15,8 @@ namespace {
 bool ListingSaysDamaged(const IconListing& listing)
 {
     return !listing.headerComplete || listing.entries.size() < listing.announcedEntries
-        || std::any_of(listing.entries.begin(), listing.entries.end(), [](const auto& e) {
-               return e.use == IconEntryListing::Use::Damaged;
-           });
+        || std::any_of(listing.entries.begin(), listing.entries.end(),
+            [](const auto& e) { return e.use == IconEntryListing::Use::Damaged; });
 }
 
 } // namespace

@@ -57,23 +57,3 @@ TEST(IconDocSave, AFailedWriteKeepsTheOldFile)
     EXPECT_EQ(ReadFile(path), kOldContents);
     EXPECT_TRUE(doc.IsModified());
 }
-
-TEST(IconDocSave, ASuccessfulSaveReplacesTheFileAndClearsModified)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("icon.ico"));
-    ASSERT_TRUE(WriteFile(path, kOldContents));
-    CIconDoc doc;
-    PaintTestPattern(doc, { 16, 48 });
-    doc.SetModifiedFlag(true);
-    ScopedScriptedPlatform platform;
-    ASSERT_TRUE(doc.OnSaveDocument(path));
-    EXPECT_TRUE(platform->messages.empty());
-    EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(ReadFile(path), SaveToBytes(doc));
-
-    CIconDoc opened;
-    ASSERT_TRUE(opened.OnOpenDocument(path));
-    EXPECT_EQ(opened.m_pixels, doc.m_pixels);
-    EXPECT_FALSE(opened.IsModified());
-}
