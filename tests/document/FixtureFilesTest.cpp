@@ -66,8 +66,9 @@ TEST(FixtureFiles, MatchTheirRecipesAndOpenAsExpected)
     for (const Fixture& f : Fixtures()) {
         SCOPED_TRACE(f.name);
         const QString path = QStringLiteral(PIXMORA_TEST_DATA "/") + QLatin1String(f.name);
-        if (rewrite)
+        if (rewrite) {
             ASSERT_TRUE(WriteFile(path, f.bytes));
+        }
         EXPECT_EQ(ReadFile(path), f.bytes);
 
         ScopedScriptedPlatform platform;
