@@ -1,8 +1,16 @@
-// Entry point of pixmora-cli.
+// Entry point of pixmora-cli. It needs no display: images are read and written through QImage,
+// which works under a plain QCoreApplication.
+#include "cli/Cli.h"
+
+#include <QCoreApplication>
 #include <cstdio>
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("usage: pixmora-cli info|export|create ...");
-    return 2;
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    return RunCli(args, out, err);
 }

@@ -48,8 +48,8 @@ CIconFile::CIconFile()
 {
 }
 
-bool CIconFile::SaveIconFile(CArchive& ar, const IconGrid& grid16, const IconGrid& grid32,
-    const IconGrid& grid48)
+bool CIconFile::SaveIconFile(
+    CArchive& ar, const IconGrid& grid16, const IconGrid& grid32, const IconGrid& grid48)
 {
     const std::array<const IconGrid*, kImageCount> grids = { &grid16, &grid32, &grid48 };
     std::array<bool, kImageCount> drawn {};
@@ -68,7 +68,7 @@ bool CIconFile::SaveIconFile(CArchive& ar, const IconGrid& grid16, const IconGri
     ar.WriteWord(m_header.idType);
     ar.WriteWord(m_header.idCount);
 
-    std::uint32_t offset = 6 + std::uint32_t(IconDirEntry::kBytes) * n;
+    std::uint32_t offset = IconDirectoryBytes(n);
     for (int i = 0; i < kImageCount; ++i) {
         if (!drawn[i])
             continue;
@@ -101,6 +101,10 @@ void CIconFile::LoadIconFile(CArchive& ar, IconGrid& grid16, IconGrid& grid32, I
         const int index = SizeIndexOfSide(m_readEntry.bWidth);
         if (index < 0)
             continue;
+        // An image that overlaps the directory is damage, not a picture: decoding it would
+        // turn directory bytes into pixels.
+        if (m_readEntry.dwImageOffset < IconDirectoryBytes(m_header.idCount))
+            throw CArchiveException(CArchiveException::badSeek);
         m_images[index].ReadImage(ar, m_readEntry.dwImageOffset, *grids[index], kImageSides[index]);
     }
 }

@@ -29,6 +29,12 @@ struct IconDirEntry {
     void Write(CArchive& ar) const;
 };
 
+// Bytes taken by the directory header and count entries; images start at or after this.
+constexpr std::uint32_t IconDirectoryBytes(unsigned count)
+{
+    return 6 + std::uint32_t(IconDirEntry::kBytes) * count;
+}
+
 // True when at least one cell of the image differs from ICON_TRANSPARENT.
 bool IsImageDrawn(const IconGrid& grid, int side);
 
@@ -38,11 +44,12 @@ public:
 
     // Writes the directory and every drawn image. When nothing is drawn, shows the
     // nothing-drawn message, writes nothing and returns false.
-    bool SaveIconFile(CArchive& ar, const IconGrid& grid16, const IconGrid& grid32,
-        const IconGrid& grid48);
+    bool SaveIconFile(
+        CArchive& ar, const IconGrid& grid16, const IconGrid& grid32, const IconGrid& grid48);
     // Reads every entry of width 16, 32 or 48 into its grid; a later entry of a width replaces
     // an earlier one. Throws CArchiveException when the directory or a decoded image runs past
-    // the end of the file or an image offset lies outside it.
+    // the end of the file, or when the image offset of such an entry lies outside the file or
+    // inside the directory.
     void LoadIconFile(CArchive& ar, IconGrid& grid16, IconGrid& grid32, IconGrid& grid48);
 
     IconDirHeader m_header;

@@ -50,6 +50,13 @@ std::uint32_t CIconImage::GetResourceSize() const
     return 40 + 1024 + std::uint32_t(m_nSide * m_nSide + m_nSide * MaskRowLength(m_nSide));
 }
 
+std::size_t CIconImage::StoredBytes(int side, int bits)
+{
+    constexpr std::size_t kHeaderBytes = 40;
+    return kHeaderBytes + (std::size_t(1) << bits) * 4 + std::size_t(side * side * bits / 8)
+        + std::size_t(side * MaskRowLength(side));
+}
+
 bool CIconImage::MaskBitAt(int row, int x) const
 {
     const auto byte = m_mask[std::size_t(row * MaskRowLength(m_nSide) + x / 8)];
@@ -73,7 +80,8 @@ void CIconImage::Encode(const IconGrid& grid)
         for (int y = 0; y < s; ++y) {
             const int row = s - 1 - y;
             const COLORREF c = grid[x][y];
-            m_indices[std::size_t(row * kMaxSide + x)] = std::uint8_t(m_colorTable.IndexOf(opaque(c)));
+            m_indices[std::size_t(row * kMaxSide + x)]
+                = std::uint8_t(m_colorTable.IndexOf(opaque(c)));
             if (c == ICON_TRANSPARENT)
                 m_mask[std::size_t(row * maskRow + x / 8)] |= std::uint8_t(0x80 >> (x % 8));
         }
@@ -85,8 +93,8 @@ void CIconImage::WriteImage(CArchive& ar) const
     const int s = m_nSide;
     m_header.Write(ar);
     for (COLORREF c : m_colorTable.m_colors) {
-        const std::uint8_t quad[4]
-            = { std::uint8_t(GetBValue(c)), std::uint8_t(GetGValue(c)), std::uint8_t(GetRValue(c)), 0 };
+        const std::uint8_t quad[4] = { std::uint8_t(GetBValue(c)), std::uint8_t(GetGValue(c)),
+            std::uint8_t(GetRValue(c)), 0 };
         ar.Write(quad, 4);
     }
     for (int row = 0; row < s; ++row)
@@ -126,7 +134,7 @@ void CIconImage::ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid,
     file.Seek(offset);
     BitmapInfoHeader header;
     header.Read(file);
-    if (header.biWidth != s || (header.biBitCount != 8 && header.biBitCount != 4))
+    if (header.biWidth != s || !IsDecodableBitCount(header.biBitCount))
         return;
     const int bits = header.biBitCount;
     const int entries = 1 << bits;
@@ -155,8 +163,9 @@ void CIconImage::ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid,
                 grid[x][y] = ICON_TRANSPARENT;
                 continue;
             }
-            const int index = bits == 8 ? indexRow[x]
-                                        : (x % 2 == 0 ? indexRow[x / 2] >> 4 : indexRow[x / 2] & 0x0F);
+            const int index = bits == 8
+                ? indexRow[x]
+                : (x % 2 == 0 ? indexRow[x / 2] >> 4 : indexRow[x / 2] & 0x0F);
             grid[x][y] = colourAt(index);
         }
     }

@@ -6,6 +6,7 @@
 #include "document/IconTypes.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 class CArchive;
@@ -37,6 +38,11 @@ public:
     static int MaskRowLength(int side) { return ((side + 31) / 32) * 4; }
     // Bytes in the written image: header, 256-entry table, index rows and mask rows.
     std::uint32_t GetResourceSize() const;
+    // The reader decodes these depths only; others are skipped.
+    static bool IsDecodableBitCount(int bits) { return bits == 8 || bits == 4; }
+    // Bytes a decodable image of the given side and depth takes from its offset: header, a full
+    // colour table (16 or 256 entries whatever the header says), index rows and mask rows.
+    static std::size_t StoredBytes(int side, int bits);
 
     // Fills the colour table, index buffer and mask buffer from the grid.
     void Encode(const IconGrid& grid);
@@ -49,7 +55,10 @@ public:
 
     const CColorTable& ColorTable() const { return m_colorTable; }
     // Index byte of file row r, column x, and mask bit, as last encoded.
-    std::uint8_t IndexAt(int row, int x) const { return m_indices[std::size_t(row * kMaxSide + x)]; }
+    std::uint8_t IndexAt(int row, int x) const
+    {
+        return m_indices[std::size_t(row * kMaxSide + x)];
+    }
     bool MaskBitAt(int row, int x) const;
 
 private:

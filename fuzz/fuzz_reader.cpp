@@ -1,20 +1,41 @@
 // libFuzzer entry: any byte string is opened as an icon file the way the editor opens one.
 // A damaged file must end in the archive's clean failure, never in a crash, hang or leak.
+// The same bytes go through pixmora-cli's directory listing, which must call a file damaged
+// exactly when the reader refuses it.
+#include "cli/IconListing.h"
 #include "document/IconDoc.h"
 #include "framework/Archive.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
+namespace {
+
+bool ListingSaysDamaged(const IconListing& listing)
+{
+    return !listing.headerComplete || listing.entries.size() < listing.announcedEntries
+        || std::any_of(listing.entries.begin(), listing.entries.end(),
+            [](const auto& e) { return e.use == IconEntryListing::Use::Damaged; });
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     CIconDoc doc;
+    bool loaded = true;
     try {
-        CArchive ar(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+        CArchive ar(bytes);
         doc.Serialize(ar);
     } catch (const CArchiveException&) {
-        return 0;
+        loaded = false;
     }
+    if (ListingSaysDamaged(ListIconDirectory(bytes)) == loaded)
+        __builtin_trap();
+    if (!loaded)
+        return 0;
     // Cells outside each image must stay transparent whatever the file held.
     for (int g = 0; g < kImageCount; ++g)
         for (int x = 0; x < kMaxSide; ++x)

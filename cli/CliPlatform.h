@@ -1,0 +1,44 @@
+// The platform of pixmora-cli: the framework's message boxes become lines on the error stream,
+// prefixed with the file being worked on, and every question is answered as if cancelled.
+#pragma once
+
+#include "framework/Platform.h"
+
+#include <QString>
+#include <QTextStream>
+#include <memory>
+
+class CliPlatform final : public Platform {
+public:
+    explicit CliPlatform(QTextStream& err);
+
+    // The file named in front of each message ("pixmora-cli: FILE: text").
+    void SetContext(const QString& context) { m_context = context; }
+
+    int MessageBox(const QString& text, const QString& caption, unsigned style) override;
+    std::optional<COLORREF> ChooseColor(QWidget*, COLORREF) override { return std::nullopt; }
+    QString GetOpenFileName(QWidget*, const QString&) override { return {}; }
+    QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    void PlaySound(const QString&) override { }
+    void SetWaitCursor(bool) override { }
+
+private:
+    QTextStream& m_err;
+    QString m_context;
+};
+
+// Installs a CliPlatform for its lifetime and puts the previous platform back afterwards.
+class ScopedCliPlatform {
+public:
+    explicit ScopedCliPlatform(QTextStream& err);
+    ~ScopedCliPlatform();
+    ScopedCliPlatform(const ScopedCliPlatform&) = delete;
+    ScopedCliPlatform& operator=(const ScopedCliPlatform&) = delete;
+
+    CliPlatform& operator*() { return *m_platform; }
+    CliPlatform* operator->() { return m_platform; }
+
+private:
+    CliPlatform* m_platform;
+    std::unique_ptr<Platform> m_previous;
+};

@@ -1,0 +1,36 @@
+// The directory of an icon file as pixmora-cli info shows it: every entry with its size, depth,
+// offset and length, and whether the editor's reader uses it, skips it or finds it damaged.
+// The listing reads the bytes itself, bounds-checked, so it can describe files the reader
+// refuses; it applies the reader's rules entry by entry.
+#pragma once
+
+#include "document/IconFile.h"
+#include "document/IconImage.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct IconEntryListing {
+    enum class Use { Used, Skipped, Damaged };
+
+    int number = 0; // from 1, in directory order
+    IconDirEntry entry;
+    // Present when the 40 header bytes at the entry's offset lie inside the file.
+    std::optional<BitmapInfoHeader> header;
+    Use use = Use::Skipped;
+    QString reason; // why an entry is skipped or damaged
+    int replacedBy = 0; // number of a later used entry of the same width, 0 when none
+
+    // "entry 2: 32x32, 4 bpp, offset 1406, 744 bytes, used"
+    QString Format() const;
+};
+
+struct IconListing {
+    unsigned announcedEntries = 0;
+    bool headerComplete = false; // the 6-byte directory header is present
+    std::vector<IconEntryListing> entries; // those wholly inside the file
+};
+
+IconListing ListIconDirectory(const QByteArray& bytes);
