@@ -1,0 +1,18 @@
+// Where the program finds the data files it reads at run time (tips, sounds).
+//
+// Such a file is named relative to the current directory, as the program has always done; a
+// freshly built or installed editor is usually not started from the folder that holds them,
+// so the folder of the executable and the installed data folder are tried after it.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The folders searched, in order: the current directory, the executable's folder (when an
+// application object exists) and the installed data folder.
+QStringList DataFileSearchPath();
+
+// The first existing file called `name` in DataFileSearchPath(): the name itself when it is
+// found in the current directory, otherwise the full path. When no folder holds it, the bare
+// name is returned, so the caller's own handling of a missing file applies.
+QString LocateDataFile(const QString& name);

@@ -1,0 +1,128 @@
+#include "resources/Artwork.h"
+
+#include <QPixmap>
+#include <QString>
+
+#include <array>
+
+// The resources live in a static library; without this call the linker may drop them from a
+// program that never names them. It has to be made outside any namespace.
+static void EnsureArtworkResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(artwork);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace Artwork {
+
+namespace {
+
+    struct ToolbarArt {
+        int id;
+        const char* file;
+        QSize buttonSize;
+        int count;
+    };
+
+    constexpr std::array<ToolbarArt, 3> kToolbars { {
+        { kCommandsToolbar, "commands.png", QSize(16, 15), 18 },
+        { kBrushSizesToolbar, "brushsizes.png", QSize(13, 13), 4 },
+        { kToolsToolbar, "tools.png", QSize(21, 21), 16 },
+    } };
+
+    const ToolbarArt* FindToolbar(int id)
+    {
+        for (const auto& toolbar : kToolbars)
+            if (toolbar.id == id)
+                return &toolbar;
+        return nullptr;
+    }
+
+    // Loads a picture from the artwork resources in a format fit for painting: ARGB for the
+    // pictures with transparency, RGB for the opaque ones.
+    QImage Load(const QString& file)
+    {
+        EnsureArtworkResources();
+        QImage image(QStringLiteral(":/artwork/") + file);
+        if (image.isNull())
+            return image;
+        return image.convertToFormat(
+            image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    }
+
+} // namespace
+
+QSize ToolbarButtonSize(int toolbarId)
+{
+    const auto* toolbar = FindToolbar(toolbarId);
+    return toolbar ? toolbar->buttonSize : QSize();
+}
+
+int ToolbarButtonCount(int toolbarId)
+{
+    const auto* toolbar = FindToolbar(toolbarId);
+    return toolbar ? toolbar->count : 0;
+}
+
+QImage ToolbarStrip(int toolbarId)
+{
+    const auto* toolbar = FindToolbar(toolbarId);
+    return toolbar ? Load(QString::fromLatin1(toolbar->file)) : QImage();
+}
+
+QImage ToolbarButtonImage(int toolbarId, int index)
+{
+    const auto* toolbar = FindToolbar(toolbarId);
+    if (!toolbar || index < 0 || index >= toolbar->count)
+        return QImage();
+    const QSize size = toolbar->buttonSize;
+    return ToolbarStrip(toolbarId).copy(index * size.width(), 0, size.width(), size.height());
+}
+
+QIcon ToolbarButtonIcon(int toolbarId, int index)
+{
+    const QImage image = ToolbarButtonImage(toolbarId, index);
+    return image.isNull() ? QIcon() : QIcon(QPixmap::fromImage(image));
+}
+
+QImage Bitmap(int id)
+{
+    switch (id) {
+    case kSplashBitmap:
+        return Load(QStringLiteral("splash.png"));
+    case kSwapBitmap:
+        return Load(QStringLiteral("swap.png"));
+    default:
+        return ToolbarStrip(id);
+    }
+}
+
+QImage SwapBitmap() { return Bitmap(kSwapBitmap); }
+
+QImage SplashBitmap() { return Bitmap(kSplashBitmap); }
+
+QImage AppIconImage(int side)
+{
+    if (side != 16 && side != 32 && side != 48)
+        return QImage();
+    return Load(QStringLiteral("pixmora%1.png").arg(side));
+}
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (int side : { 16, 32, 48 })
+        icon.addPixmap(QPixmap::fromImage(AppIconImage(side)));
+    return icon;
+}
+
+QString AppIconFilePath()
+{
+    EnsureArtworkResources();
+    return QStringLiteral(":/artwork/pixmora.ico");
+}
+
+} // namespace Artwork
