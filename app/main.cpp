@@ -1,8 +1,18 @@
 // Entry point of the editor.
-#include <cstdio>
+#include "app/EditorApp.h"
+#include "framework/QtPlatform.h"
 
-int main()
+#include <QApplication>
+
+int main(int argc, char** argv)
 {
-    std::puts("The editor window is not built yet; use pixmora-cli for icon files.");
-    return 0;
+    QApplication qtApp(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pixmora"));
+    SetPlatform(std::make_unique<QtPlatform>());
+
+    CEditorApp theApp;
+    theApp.m_arguments = QApplication::arguments().mid(1);
+    if (!theApp.InitInstance())
+        return theApp.m_bPrintedInfo ? 0 : 1;
+    return theApp.Run();
 }

@@ -3,7 +3,9 @@
 #include "framework/Archive.h"
 #include "framework/Platform.h"
 #include "framework/Strings.h"
+#include "framework/DocTemplate.h"
 #include "framework/View.h"
+#include "resources/Resource.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -101,4 +103,82 @@ void CDocument::UpdateAllViews(CView* sender, long hint, void* hintObject)
     for (CView* view : views)
         if (view != sender)
             view->OnUpdate(sender, hint, hintObject);
+}
+
+void CDocument::OnTitleChanged()
+{
+    if (m_pDocTemplate)
+        m_pDocTemplate->OnDocumentTitleChanged(this);
+}
+
+bool CDocument::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    const QString name = m_strPathName.isEmpty() ? m_strTitle : QFileInfo(m_strPathName).fileName();
+    switch (AfxMessageBox(QStringLiteral("Save changes to %1?").arg(name),
+        MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    case IDYES:
+        return DoFileSave();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CDocument::DoFileSave()
+{
+    if (m_strPathName.isEmpty() || !QFileInfo(m_strPathName).isWritable())
+        return DoSave(QString());
+    return DoSave(m_strPathName);
+}
+
+bool CDocument::DoSave(const QString& path, bool replace)
+{
+    QString target = path;
+    if (target.isEmpty()) {
+        const QString proposed = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
+        target = platform().GetSaveFileName(
+            nullptr, m_pDocTemplate ? m_pDocTemplate->FileFilter() : QString(), proposed);
+        if (target.isEmpty())
+            return false;
+        const QString ext = m_pDocTemplate ? m_pDocTemplate->FileExtension() : QString();
+        if (!ext.isEmpty() && !target.endsWith(ext, Qt::CaseInsensitive))
+            target += ext;
+    }
+    if (!OnSaveDocument(target))
+        return false;
+    if (replace) {
+        SetPathName(target);
+        if (m_pDocTemplate)
+            m_pDocTemplate->OnDocumentSaved(this);
+    }
+    return true;
+}
+
+void CDocument::OnCloseDocument()
+{
+    if (m_pDocTemplate)
+        m_pDocTemplate->CloseDocument(this);
+}
+
+void CDocument::OnFileClose()
+{
+    if (SaveModified())
+        OnCloseDocument();
+}
+
+void CDocument::OnFileSave() { DoFileSave(); }
+
+void CDocument::OnFileSaveAs() { DoSave(QString()); }
+
+bool CDocument::OnCmdMsg(int id, CCmdUI* pCmdUI)
+{
+    static const CommandMap<CDocument> map = {
+        OnCommand(ID_FILE_CLOSE, &CDocument::OnFileClose),
+        OnCommand(ID_FILE_SAVE, &CDocument::OnFileSave),
+        OnCommand(ID_FILE_SAVE_AS, &CDocument::OnFileSaveAs),
+    };
+    return DispatchCommand(*this, map, id, pCmdUI) || CCmdTarget::OnCmdMsg(id, pCmdUI);
 }

@@ -3,13 +3,16 @@
 // virtual hooks below.
 #pragma once
 
+#include "framework/CmdTarget.h"
+
 #include <QString>
 #include <vector>
 
 class CArchive;
 class CView;
+class CMultiDocTemplate;
 
-class CDocument {
+class CDocument : public CCmdTarget {
 public:
     CDocument() = default;
     virtual ~CDocument();
@@ -45,7 +48,25 @@ public:
     void UpdateAllViews(CView* sender, long hint = 0, void* hintObject = nullptr);
 
     // Called whenever the title changes, so frames can refresh their captions.
-    virtual void OnTitleChanged() { }
+    virtual void OnTitleChanged();
+
+    // The save-and-close protocol of the document manager.
+    // Asks "Save changes to <name>?" for a modified document; false when the user cancels or
+    // the save fails.
+    virtual bool SaveModified();
+    // Save (As when untitled or replace is set). Returns false when cancelled or failed.
+    bool DoSave(const QString& path, bool replace = true);
+    bool DoFileSave();
+    // Closes every window of the document; the template then destroys it.
+    virtual void OnCloseDocument();
+
+    // File Close, Save and Save As.
+    bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
+    void OnFileClose();
+    void OnFileSave();
+    void OnFileSaveAs();
+
+    CMultiDocTemplate* m_pDocTemplate = nullptr;
 
 private:
     bool m_bModified = false;

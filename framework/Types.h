@@ -25,6 +25,8 @@ struct CPoint {
     {
     }
     friend constexpr bool operator==(const CPoint&, const CPoint&) = default;
+    friend constexpr CPoint operator+(CPoint a, CPoint b) { return { a.x + b.x, a.y + b.y }; }
+    friend constexpr CPoint operator-(CPoint a, CPoint b) { return { a.x - b.x, a.y - b.y }; }
 };
 
 struct CSize {

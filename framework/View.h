@@ -6,6 +6,7 @@
 // widget, so what tests read from ScreenImage() is exactly what the user sees.
 #pragma once
 
+#include "framework/CmdTarget.h"
 #include "framework/Types.h"
 
 #include <QImage>
@@ -14,7 +15,7 @@
 class CDC;
 class CDocument;
 
-class CView : public QWidget {
+class CView : public QWidget, public CCmdTarget {
 public:
     explicit CView(QWidget* parent = nullptr);
     ~CView() override;

@@ -1,0 +1,10 @@
+// CAboutBox: the program's name, version and copyright.
+#pragma once
+
+#include <QDialog>
+
+class CAboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutBox(QWidget* parent = nullptr);
+};

@@ -1,0 +1,132 @@
+#include "app/EditorApp.h"
+
+#include "app/AboutBox.h"
+#include "app/ChildFrame.h"
+#include "canvas/IconView.h"
+#include "dialogs/SplashBitmapWnd.h"
+#include "document/IconDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/DocTemplate.h"
+#include "framework/Platform.h"
+#include "framework/Profile.h"
+#include "resources/CommandTexts.h"
+#include "resources/Resource.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+const char* const kUsage = "Usage: pixmora [OPTION]... [FILE.ico]\n"
+                           "Edit Windows icon files (16, 32 and 48 pixel images).\n\n"
+                           "  FILE.ico        open this icon instead of a new one\n"
+                           "  -Embedding, -Automation\n"
+                           "                  start without the splash window and tip of the day\n"
+                           "  --help          show this help and exit\n"
+                           "  --version       show the version and exit\n";
+}
+
+// Hands every event of the application to PreTranslateMessage before it is dispatched.
+class CEditorApp::EventFilter : public QObject {
+public:
+    explicit EventFilter(CEditorApp& app)
+        : m_app(app)
+    {
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        return m_app.PreTranslateMessage(watched, event);
+    }
+
+private:
+    CEditorApp& m_app;
+};
+
+CEditorApp::CEditorApp() = default;
+
+CEditorApp::~CEditorApp()
+{
+    if (m_pEventFilter)
+        qApp->removeEventFilter(m_pEventFilter.get());
+}
+
+bool CEditorApp::InitInstance()
+{
+    // 1. The command line.
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (cmdInfo.m_bHelp || cmdInfo.m_bVersion) {
+        std::fputs(cmdInfo.m_bHelp ? kUsage : "pixmora " PIXMORA_VERSION "\n", stdout);
+        m_bPrintedInfo = true;
+        return false;
+    }
+    for (const QString& unknown : cmdInfo.m_unknownSwitches)
+        std::fprintf(stderr, "pixmora: ignoring unknown option %s\n", qPrintable(unknown));
+
+    // 2. The splash may show unless a file is being opened or we run embedded.
+    const bool openingFile = cmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen;
+    if (!openingFile)
+        CSplashBitmapWnd::EnableSplash(cmdInfo.m_bShowSplash);
+
+    // 3. (Three-dimensional controls are what Qt draws anyway.)
+    // 4. The settings store.
+    SetRegistryKey(QStringLiteral("vrek"));
+    // 5. The recent-file list.
+    LoadStdProfileSettings(4);
+
+    // 6. The icon document type.
+    AddDocTemplate(std::make_unique<CMultiDocTemplate>(
+        IDR_ICONTYPE, LoadResourceString(IDR_ICONTYPE), [] { return std::make_unique<CIconDoc>(); },
+        [] { return new CChildFrame; }, [] { return new CIconView; }));
+
+    // 7-8. The main frame.
+    auto mainFrame = std::make_unique<CMainFrame>();
+    if (!mainFrame->LoadFrame(IDR_MAINFRAME))
+        return false;
+    SetMainWnd(std::move(mainFrame));
+
+    // 9. New document or the named file.
+    if (!ProcessShellCommand(cmdInfo))
+        return false;
+
+    // 10. Show and paint at once.
+    GetMainWnd()->show();
+    GetMainWnd()->repaint();
+
+    // 11. The tip of the day, unless a file was named.
+    if (!openingFile)
+        ShowStartupTip();
+
+    m_pEventFilter = std::make_unique<EventFilter>(*this);
+    qApp->installEventFilter(m_pEventFilter.get());
+    return true;
+}
+
+bool CEditorApp::PreTranslateMessage(QObject* watched, QEvent* event)
+{
+    return CSplashBitmapWnd::SplashPreTranslate(watched, event);
+}
+
+void CEditorApp::ShowStartupTip()
+{
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!cmdInfo.m_bShowSplash)
+        return;
+    // The tip dialog arrives with the tips file; nothing is shown until then.
+}
+
+bool CEditorApp::OnCmdMsg(int id, CCmdUI* pCmdUI)
+{
+    static const CommandMap<CEditorApp> map = {
+        OnCommand<CEditorApp>(ID_APP_ABOUT, &CEditorApp::OnHelpAbout),
+        OnCommand<CEditorApp>(ID_FILE_NEW, &CEditorApp::OnFileNew),
+        OnCommand<CEditorApp>(ID_FILE_OPEN, &CEditorApp::OnFileOpen),
+    };
+    return DispatchCommand(*this, map, id, pCmdUI) || CWinApp::OnCmdMsg(id, pCmdUI);
+}
+
+void CEditorApp::OnHelpAbout()
+{
+    CAboutBox about(GetMainWnd());
+    about.exec();
+}

@@ -1,0 +1,28 @@
+// CEditorApp: the application object. Its start-up opens the settings store, registers the
+// icon document type, creates the main frame and opens an empty or the named icon.
+#pragma once
+
+#include "framework/WinApp.h"
+
+#include <QObject>
+
+class CEditorApp : public CWinApp {
+public:
+    CEditorApp();
+    ~CEditorApp() override;
+
+    bool InitInstance() override;
+    // Offers an event to the splash window before it is dispatched; true when consumed.
+    bool PreTranslateMessage(QObject* watched, QEvent* event);
+
+    bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
+    void OnHelpAbout();
+    void ShowStartupTip();
+
+    // True after --help or --version printed their text: the program ends without a window.
+    bool m_bPrintedInfo = false;
+
+private:
+    class EventFilter;
+    std::unique_ptr<EventFilter> m_pEventFilter;
+};

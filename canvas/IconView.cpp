@@ -1,0 +1,235 @@
+#include "canvas/IconView.h"
+
+#include "document/IconDoc.h"
+#include "frame/Preferences.h"
+#include "framework/ClientDC.h"
+#include "framework/DC.h"
+#include "framework/Platform.h"
+#include "resources/Artwork.h"
+#include "resources/Resource.h"
+
+namespace {
+constexpr COLORREF kPanelGrey = RGB(192, 192, 192);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kTransparentMarker = RGB(255, 0, 0);
+constexpr COLORREF kInitialBackground = RGB(0, 128, 128);
+}
+
+CIconView::CIconView()
+{
+    m_bkColor.fill(kInitialBackground);
+    for (int s = 0; s < kImageCount; ++s)
+        m_selBottomRight[std::size_t(s)] = CPoint(kImageSides[std::size_t(s)], kImageSides[std::size_t(s)]);
+    // The panel is laid out once, from the cell sizes in force for the whole run.
+    const int w = CanvasWidth();
+    m_rcFillSwatch = CRect(w + 11, 5, w + 61, 35);
+    m_rcSwap = CRect(w + 26, 37, w + 45, 56);
+    m_rcPenSwatch = CRect(w + 11, 58, w + 61, 88);
+    int top = 98;
+    for (int s = 0; s < kImageCount; ++s) {
+        const int n = kImageSides[std::size_t(s)];
+        m_rcPreview[std::size_t(s)] = CRect(w + 11, top, w + 11 + n + 2, top + n + 2);
+        top += n + 2 + 5;
+    }
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+CIconView::~CIconView() = default;
+
+CIconDoc* CIconView::GetDocument() const { return static_cast<CIconDoc*>(CView::GetDocument()); }
+
+int CIconView::CellSize() const { return cellSize[std::size_t(m_nSize)]; }
+
+int CIconView::CanvasWidth() const { return cellSize[1] * kImageSides[1]; }
+
+void CIconView::PaintPixel(int x, int y, COLORREF colour, bool show)
+{
+    const std::size_t s = std::size_t(m_nSize);
+    if (x < m_selTopLeft[s].x || x >= m_selBottomRight[s].x || y < m_selTopLeft[s].y
+        || y >= m_selBottomRight[s].y)
+        return;
+    WritePixel(x, y, colour, show);
+}
+
+void CIconView::WritePixel(int x, int y, COLORREF colour, bool show)
+{
+    const std::size_t s = std::size_t(m_nSize);
+    if (x < 0 || y < 0 || x >= Side() || y >= Side())
+        return;
+    CIconDoc* doc = GetDocument();
+    const bool transparent = colour == ICON_TRANSPARENT;
+    const COLORREF displayed = transparent ? m_bkColor[s] : colour;
+    const int c = CellSize();
+    if (m_bBitmapsReady) {
+        m_bmpMask[s].SetPixel(x, y, transparent ? kTransparentMarker : kWhite);
+        CDC(&m_bmpZoom[s]).FillSolidRect(c * x, c * y, c, c, displayed);
+        m_bmpActual[s].SetPixel(x, y, displayed);
+    }
+    {
+        CClientDC dc(this);
+        dc.SetPixel(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y, displayed);
+        if (show)
+            dc.FillSolidRect(5 + c * x, 5 + c * y, c, c, displayed);
+    }
+    if (!doc)
+        return;
+    RecordChange(m_undo[s], x, y, doc->m_pixels[s][std::size_t(x)][std::size_t(y)]);
+    doc->SetModifiedFlag(true);
+    doc->m_bHasContent = true;
+    doc->m_pixels[s][std::size_t(x)][std::size_t(y)] = colour;
+}
+
+void CIconView::RenderImage(int s)
+{
+    CIconDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    const int saved = m_nSize;
+    m_nSize = s;
+    const int n = Side();
+    for (int x = 0; x < n; ++x)
+        for (int y = 0; y < n; ++y)
+            WritePixel(x, y, doc->m_pixels[std::size_t(s)][std::size_t(x)][std::size_t(y)], false);
+    m_nSize = saved;
+}
+
+void CIconView::OnUpdate(CView* sender, long hint, void*)
+{
+    if (!m_bBitmapsReady)
+        return;
+    CWaitCursor wait;
+    for (ChangeList& list : m_undo)
+        list.recording = 0;
+    CIconDoc* doc = GetDocument();
+    if (!doc || !doc->m_bHasContent)
+        return;
+    if (!sender) {
+        if (hint == 2) {
+            for (int s = 0; s < kImageCount; ++s)
+                RenderImage(s);
+        } else if (hint == 1) {
+            RenderImage(m_nSize);
+        }
+        doc->SetModifiedFlag(false);
+    } else if (auto* painter = dynamic_cast<CIconView*>(sender)) {
+        // Another window painted through its own bitmaps; ours still show the old image, so
+        // the image it changed is rendered again before the repaint.
+        RenderImage(painter->m_nSize);
+    }
+    Invalidate(false);
+}
+
+void CIconView::CreateBitmaps()
+{
+    m_bmpSwap.Attach(Artwork::SwapBitmap());
+    const int w = CanvasWidth();
+    for (int s = 0; s < kImageCount; ++s) {
+        const std::size_t i = std::size_t(s);
+        const int n = kImageSides[i];
+        m_selTopLeft[i] = CPoint(0, 0);
+        m_selBottomRight[i] = CPoint(n, n);
+        m_bmpZoom[i].CreateCompatibleBitmap(w, w);
+        m_bmpZoom[i].Fill(m_bkColor[i]);
+        m_bmpActual[i].CreateCompatibleBitmap(n, n);
+        m_bmpActual[i].Fill(m_bkColor[i]);
+        m_bmpMask[i].CreateCompatibleBitmap(w, w);
+        m_bmpMask[i].Fill(kTransparentMarker);
+        m_bmpScratch[i].CreateCompatibleBitmap(4 * n, 4 * n);
+        m_bmpScratch[i].Fill(kWhite);
+    }
+    m_bBitmapsReady = true;
+}
+
+void CIconView::OnDraw(CDC* pDC)
+{
+    const int w = CanvasWidth();
+    // A borderless rectangle leaves its last column and row unfilled.
+    pDC->FillSolidRect(CRect(0, 0, w + 71, w + 11), kPanelGrey);
+    pDC->SelectStockObject(BLACK_PEN);
+    pDC->SelectStockObject(NULL_BRUSH);
+    for (const CRect& preview : m_rcPreview)
+        pDC->Rectangle(preview);
+    pDC->Rectangle(4, 4, w + 6, w + 6);
+    if (!m_bBitmapsReady) {
+        CreateBitmaps();
+        if (CIconDoc* doc = GetDocument())
+            doc->UpdateAllViews(nullptr, 2);
+    }
+    CDC swapDC(&m_bmpSwap);
+    pDC->BitBlt(m_rcSwap.left, m_rcSwap.top, 19, 19, &swapDC, 0, 0, SRCCOPY);
+
+    const auto drawSwatch = [pDC](const CRect& rect, COLORREF colour, const char* letter) {
+        pDC->SelectObject(CPen(PS_SOLID, 1, kBlack));
+        pDC->SelectObject(CBrush(colour));
+        pDC->Rectangle(rect);
+        pDC->SetBkMode(TRANSPARENT);
+        // The letter takes the swatch's inverse so it reads on any colour.
+        pDC->SetTextColor(colour ^ 0xFFFFFF);
+        pDC->TextOut(rect.left + 4, rect.top + 2, QString::fromLatin1(letter));
+    };
+    drawSwatch(m_rcFillSwatch, m_fillColor, "F");
+    drawSwatch(m_rcPenSwatch, m_penColor, "S");
+
+    for (int s = 0; s < kImageCount; ++s) {
+        const std::size_t i = std::size_t(s);
+        const int n = kImageSides[i];
+        CDC actualDC(&m_bmpActual[i]);
+        pDC->BitBlt(m_rcPreview[i].left + 1, m_rcPreview[i].top + 1, n, n, &actualDC, 0, 0, SRCCOPY);
+    }
+    CDC zoomDC(&m_bmpZoom[std::size_t(m_nSize)]);
+    pDC->BitBlt(5, 5, w, w, &zoomDC, 0, 0, SRCCOPY);
+    DrawSelectionMarquee();
+}
+
+void CIconView::SelectSize(int s)
+{
+    if (m_nSize == s)
+        return;
+    m_nSize = s;
+    Invalidate(true);
+}
+
+void CIconView::OnUpdateViewSize(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(true);
+    pCmdUI->SetCheck(m_nSize == pCmdUI->m_nID - ID_VIEW_16 ? 1 : 0);
+}
+
+void CIconView::OnBackgroundColor()
+{
+    const std::optional<COLORREF> chosen = platform().ChooseColor(this, kBlack);
+    if (!chosen)
+        return;
+    CWaitCursor wait;
+    const int saved = m_nSize;
+    for (int s = 0; s < kImageCount; ++s) {
+        m_nSize = s;
+        const std::size_t i = std::size_t(s);
+        m_bkColor[i] = *chosen;
+        const int n = Side();
+        for (int x = 0; x < n; ++x)
+            for (int y = 0; y < n; ++y)
+                if (m_bBitmapsReady && m_bmpMask[i].GetPixel(x, y) == kTransparentMarker)
+                    WritePixel(x, y, ICON_TRANSPARENT, false);
+    }
+    m_nSize = saved;
+    Invalidate(false);
+}
+
+bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
+{
+    static const CommandMap<CIconView> map = {
+        OnCommand(ID_VIEW_16, &CIconView::OnViewSize16, &CIconView::OnUpdateViewSize),
+        OnCommand(ID_VIEW_32, &CIconView::OnViewSize32, &CIconView::OnUpdateViewSize),
+        OnCommand(ID_VIEW_48, &CIconView::OnViewSize48, &CIconView::OnUpdateViewSize),
+        OnCommand(ID_BACKGROUND_COLOR, &CIconView::OnBackgroundColor),
+        OnCommand(ID_EDIT_UNDO, &CIconView::OnEditUndo, &CIconView::OnUpdateEditUndo),
+        OnCommand(ID_EDIT_REDO, &CIconView::OnEditRedo, &CIconView::OnUpdateEditRedo),
+        OnCommand(ID_UNSELECT, &CIconView::OnEditUnselect, &CIconView::OnUpdateEditUnselect),
+        OnCommand(ID_MOVE_SELECTION, &CIconView::OnMoveSelection, &CIconView::OnUpdateMoveSelection),
+    };
+    return DispatchCommand(*this, map, id, pCmdUI) || CView::OnCmdMsg(id, pCmdUI);
+}

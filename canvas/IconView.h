@@ -1,0 +1,150 @@
+// CIconView: the panel of one icon window. It shows the active image enlarged on the canvas,
+// the fill and pen swatches with the swap button, and the three images at actual size; it
+// owns everything about the window that is not the document: the active image, a selection
+// and an undo history per image, the pen, fill and background colours, and off-screen bitmaps
+// that mirror the images. Every pixel a tool or command writes goes through PaintPixel.
+//
+// The class is split by aspect: IconView.cpp (panel, PaintPixel, rendering, size and
+// background commands), IconViewMouse.cpp (mouse dispatch, rubber band, panel clicks, context
+// menu), IconViewBrushes.cpp, IconViewShapes.cpp, IconViewFill.cpp, IconViewSelection.cpp,
+// and editing/IconViewHistory.cpp (undo and redo).
+#pragma once
+
+#include "document/IconTypes.h"
+#include "editing/ChangeList.h"
+#include "framework/Bitmap.h"
+#include "framework/View.h"
+
+#include <array>
+
+class CIconDoc;
+class CDC;
+
+// Mouse key flags, as the mouse handlers receive them.
+enum : unsigned { MK_LBUTTON = 0x1, MK_SHIFT = 0x4, MK_CONTROL = 0x8 };
+
+class CIconView : public CView {
+    Q_OBJECT
+public:
+    CIconView();
+    ~CIconView() override;
+
+    CIconDoc* GetDocument() const;
+
+    // Writes pixel (x, y) of the active image: clipped to the selection and the image, noted
+    // in the history, drawn into the bitmaps, the preview and (when show) the canvas at once,
+    // and stored in the document.
+    void PaintPixel(int x, int y, COLORREF colour, bool show = true);
+    // Redraws the bitmaps of image s from the document, whatever its selection.
+    void RenderImage(int s);
+
+    void OnDraw(CDC* pDC) override;
+    void OnUpdate(CView* sender, long hint, void* hintObject) override;
+    bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
+
+    // Image sizes and background
+    void OnViewSize16() { SelectSize(0); }
+    void OnViewSize32() { SelectSize(1); }
+    void OnViewSize48() { SelectSize(2); }
+    void OnUpdateViewSize(CCmdUI* pCmdUI);
+    void OnBackgroundColor();
+
+    // History (editing/IconViewHistory.cpp)
+    void BeginStep();
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnUpdateEditUndo(CCmdUI* pCmdUI);
+    void OnUpdateEditRedo(CCmdUI* pCmdUI);
+
+    // Mouse (IconViewMouse.cpp)
+    bool IsOnCanvas(CPoint point) const;
+    CPoint PointToCell(CPoint point) const;
+    void OnLButtonDown(unsigned flags, CPoint point);
+    void OnMouseMove(unsigned flags, CPoint point);
+    void OnLButtonUp(unsigned flags, CPoint point);
+    // point in screen coordinates; (-1, -1) when asked for from the keyboard.
+    void OnContextMenu(CPoint point);
+    void DrawRubberBand(CPoint a, CPoint b);
+    void ShowPositionMarks(CPoint point);
+
+    // Brushes (IconViewBrushes.cpp)
+    void PaintFootprint(int x, int y, COLORREF colour);
+    void ShadeFootprint(int x, int y, int d);
+    void ShadePixel(int x, int y, int dR, int dG, int dB);
+
+    // Shapes (IconViewShapes.cpp)
+    void DrawShape();
+    void DrawRowLine(CPoint a, CPoint b);
+    void DrawColumnLine(CPoint a, CPoint b);
+    void DrawRectangle(int left, int top, int right, int bottom);
+    void DrawFilledRectangle(int left, int top, int right, int bottom);
+    void DrawEllipse(int left, int top, int right, int bottom);
+    void DrawFilledEllipse(int left, int top, int right, int bottom);
+    void DrawLine(CPoint a, CPoint b);
+
+    // Flood fill (IconViewFill.cpp)
+    void FloodFillAt(int x, int y, COLORREF colour);
+
+    // Selection (IconViewSelection.cpp)
+    CRect Selection() const;
+    void SetSelection(const CRect& rect);
+    bool HasSelection() const;
+    void DrawSelectionMarquee();
+    void OnEditUnselect();
+    void OnUpdateEditUnselect(CCmdUI* pCmdUI);
+    void OnMoveSelection();
+    void OnUpdateMoveSelection(CCmdUI* pCmdUI);
+    void BeginMove();
+    void MoveStep();
+    void EndMove();
+
+    // Geometry of the active canvas
+    int Side() const { return kImageSides[std::size_t(m_nSize)]; }
+    int CellSize() const;
+    int CanvasWidth() const;
+
+    // Members, in the order of the design
+    std::array<CPoint, kImageCount> m_selTopLeft;
+    std::array<CPoint, kImageCount> m_selBottomRight;
+    CRect m_moveStartRect;
+    CRect m_moveRect;
+    CPoint m_curCell;
+    CPoint m_pressCell;
+    CPoint m_lastCursor { -1, -1 };
+    std::array<CBitmap, kImageCount> m_bmpZoom;
+    std::array<CBitmap, kImageCount> m_bmpScratch;
+    std::array<CBitmap, kImageCount> m_bmpActual;
+    std::array<CBitmap, kImageCount> m_bmpMask;
+    CBitmap m_bmpSwap;
+    bool m_bBitmapsReady = false;
+    COLORREF m_penColor = RGB(0, 255, 0);
+    COLORREF m_fillColor = RGB(255, 0, 0);
+    std::array<COLORREF, kImageCount> m_bkColor;
+    CRect m_rcPenSwatch;
+    CRect m_rcFillSwatch;
+    std::array<CRect, kImageCount> m_rcPreview;
+    CRect m_rcSwap;
+    int m_nSize = 1;
+    std::array<ChangeList, kImageCount> m_undo;
+    std::array<ChangeList, kImageCount> m_redo;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void CreateBitmaps();
+    void SelectSize(int s);
+    // PaintPixel without its selection clip: rendering and background changes use it.
+    void WritePixel(int x, int y, COLORREF colour, bool show);
+    void OnPanelClick(CPoint point);
+    // The brush-like tool's action at cell: paint, erase, darken or lighten.
+    void ApplyBrush(CPoint cell);
+    // A tool action wrapped in the active size's recording switch.
+    template <typename Action> void Recorded(Action&& action);
+    // Shape helpers (IconViewShapes.cpp)
+    void DrawRasterFigure(const CRect& box, bool ellipse, bool filled);
+    void BlendCoverage(bool filled);
+};

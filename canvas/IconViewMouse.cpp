@@ -1,0 +1,339 @@
+// Mouse input: presses, drags and releases on the canvas reach the current tool; presses
+// beside it reach the swatches, the swap button and the previews.
+#include "canvas/IconView.h"
+
+#include "document/IconDoc.h"
+#include "frame/Preferences.h"
+#include "frame/ToolState.h"
+#include "framework/ClientDC.h"
+#include "framework/DC.h"
+#include "framework/MDIFrameWnd.h"
+#include "framework/Platform.h"
+#include "resources/Menus.h"
+#include "resources/Resource.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+
+enum class ToolGroup { None, BrushLike, Shape, Selector, Fill, Move };
+
+ToolGroup GroupOf(int tool)
+{
+    switch (tool) {
+    case ID_TOOL_BRUSH:
+    case ID_TOOL_ERASER:
+    case ID_TOOL_DARKEN:
+    case ID_TOOL_LIGHTEN:
+        return ToolGroup::BrushLike;
+    case ID_TOOL_LINE:
+    case ID_TOOL_RECTANGLE:
+    case ID_TOOL_ELLIPSE:
+    case ID_TOOL_FILLED_RECTANGLE:
+    case ID_TOOL_FILLED_ELLIPSE:
+    case ID_TOOL_STRAIGHT_LINE_H:
+    case ID_TOOL_STRAIGHT_LINE_V:
+        return ToolGroup::Shape;
+    case ID_TOOL_SELECTOR:
+        return ToolGroup::Selector;
+    case ID_TOOL_FLOOD_FILL:
+        return ToolGroup::Fill;
+    case ID_MOVE_SELECTION:
+        return ToolGroup::Move;
+    default:
+        return ToolGroup::None;
+    }
+}
+
+unsigned FlagsOf(const QMouseEvent* event)
+{
+    unsigned flags = 0;
+    if (event->buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (event->modifiers() & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (event->modifiers() & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    return flags;
+}
+
+CPoint PointOf(const QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    return { p.x(), p.y() };
+}
+
+// Strictly inside: a press on a 1-pixel outline does not count.
+bool StrictlyInside(const CRect& rect, CPoint p)
+{
+    return rect.left < p.x && p.x < rect.right && rect.top < p.y && p.y < rect.bottom;
+}
+
+constexpr COLORREF kMarkGrey = RGB(192, 192, 192);
+
+} // namespace
+
+template <typename Action> void CIconView::Recorded(Action&& action)
+{
+    ChangeList& list = m_undo[std::size_t(m_nSize)];
+    list.recording = 1;
+    action();
+    list.recording = 0;
+}
+
+bool CIconView::IsOnCanvas(CPoint point) const
+{
+    const int w = CellSize() * Side();
+    return point.x >= 5 && point.x < w + 5 && point.y >= 5 && point.y < w + 5;
+}
+
+CPoint CIconView::PointToCell(CPoint point) const
+{
+    const int c = CellSize();
+    return { (point.x - 5) / c, (point.y - 5) / c };
+}
+
+void CIconView::ApplyBrush(CPoint cell)
+{
+    const int amount = DensityBrushAmount(brushStrengths.densityBrushStrength);
+    switch (toolState.currentTool) {
+    case ID_TOOL_BRUSH:
+        PaintFootprint(cell.x, cell.y, m_penColor);
+        break;
+    case ID_TOOL_ERASER:
+        PaintFootprint(cell.x, cell.y, ICON_TRANSPARENT);
+        break;
+    case ID_TOOL_DARKEN:
+        ShadeFootprint(cell.x, cell.y, -amount);
+        break;
+    case ID_TOOL_LIGHTEN:
+        ShadeFootprint(cell.x, cell.y, amount);
+        break;
+    default:
+        break;
+    }
+}
+
+void CIconView::OnLButtonDown(unsigned flags, CPoint point)
+{
+    if (!IsOnCanvas(point)) {
+        OnPanelClick(point);
+        return;
+    }
+    m_pressCell = m_curCell = PointToCell(point);
+    BeginStep();
+    if (flags & MK_CONTROL) {
+        // Ctrl picks the pen colour, Ctrl+Shift the fill colour; a transparent cell gives the
+        // transparent value, so painting with it erases.
+        const COLORREF picked = GetDocument()->m_pixels[std::size_t(m_nSize)]
+                                                       [std::size_t(m_pressCell.x)][std::size_t(m_pressCell.y)];
+        (flags & MK_SHIFT ? m_fillColor : m_penColor) = picked;
+        Invalidate(false);
+        return;
+    }
+    switch (GroupOf(toolState.currentTool)) {
+    case ToolGroup::BrushLike:
+        Recorded([&] { ApplyBrush(m_pressCell); });
+        break;
+    case ToolGroup::Fill:
+        Recorded([&] { FloodFillAt(m_pressCell.x, m_pressCell.y, m_fillColor); });
+        break;
+    case ToolGroup::Shape:
+    case ToolGroup::Selector:
+        DrawRubberBand(m_pressCell, m_pressCell);
+        break;
+    case ToolGroup::Move:
+        BeginMove();
+        break;
+    case ToolGroup::None:
+        break;
+    }
+}
+
+void CIconView::OnMouseMove(unsigned flags, CPoint point)
+{
+    if (!IsOnCanvas(point))
+        return;
+    ShowPositionMarks(point);
+    if (!(flags & MK_LBUTTON) || (flags & (MK_SHIFT | MK_CONTROL)))
+        return;
+    const CPoint previous = m_curCell;
+    m_curCell = PointToCell(point);
+    switch (GroupOf(toolState.currentTool)) {
+    case ToolGroup::BrushLike:
+        Recorded([&] { ApplyBrush(m_curCell); });
+        break;
+    case ToolGroup::Shape:
+    case ToolGroup::Selector:
+        DrawRubberBand(m_pressCell, previous);
+        DrawRubberBand(m_pressCell, m_curCell);
+        break;
+    case ToolGroup::Move:
+        MoveStep();
+        break;
+    case ToolGroup::Fill:
+    case ToolGroup::None:
+        break;
+    }
+}
+
+void CIconView::OnLButtonUp(unsigned flags, CPoint point)
+{
+    // Off the canvas or with a modifier the operation is abandoned where it stands.
+    if (!IsOnCanvas(point) || (flags & (MK_SHIFT | MK_CONTROL)))
+        return;
+    switch (GroupOf(toolState.currentTool)) {
+    case ToolGroup::BrushLike:
+        Recorded([&] { ApplyBrush(m_curCell); });
+        break;
+    case ToolGroup::Fill:
+        Recorded([&] { FloodFillAt(m_curCell.x, m_curCell.y, m_fillColor); });
+        break;
+    case ToolGroup::Shape:
+        Recorded([&] {
+            DrawRubberBand(m_pressCell, m_curCell);
+            DrawShape();
+        });
+        break;
+    case ToolGroup::Selector:
+        DrawRubberBand(m_pressCell, m_curCell);
+        DrawShape();
+        break;
+    case ToolGroup::Move:
+        EndMove();
+        return;
+    case ToolGroup::None:
+        break;
+    }
+    if (CIconDoc* doc = GetDocument())
+        doc->UpdateAllViews(this, 1);
+}
+
+void CIconView::DrawRubberBand(CPoint a, CPoint b)
+{
+    const int c = CellSize();
+    const int w = c * Side();
+    CClientDC dc(this);
+    dc.IntersectClipRect(5, 5, w + 5, w + 5);
+    dc.SetROP2(R2_NOTXORPEN);
+    dc.SelectObject(CPen(PS_DOT, 1, RGB(0, 0, 0)));
+    // The default white brush leaves closed figures' interiors unchanged in this mix mode.
+    const auto centre = [c](CPoint cell) { return CPoint(c * cell.x + c / 2 + 5, c * cell.y + c / 2 + 5); };
+    const CPoint pa = centre(a);
+    const CPoint pb = centre(b);
+    switch (toolState.currentTool) {
+    case ID_TOOL_RECTANGLE:
+    case ID_TOOL_FILLED_RECTANGLE:
+    case ID_TOOL_SELECTOR:
+        dc.Rectangle(pa.x, pa.y, pb.x, pb.y);
+        break;
+    case ID_TOOL_ELLIPSE:
+    case ID_TOOL_FILLED_ELLIPSE:
+        dc.Ellipse(pa.x, pa.y, pb.x, pb.y);
+        break;
+    case ID_TOOL_LINE:
+        dc.MoveTo(pa);
+        dc.LineTo(pb);
+        break;
+    case ID_TOOL_STRAIGHT_LINE_H:
+        dc.MoveTo(pa);
+        dc.LineTo(pb.x, pa.y);
+        break;
+    case ID_TOOL_STRAIGHT_LINE_V:
+        dc.MoveTo(pa);
+        dc.LineTo(pa.x, pb.y);
+        break;
+    case ID_MOVE_SELECTION:
+        // Here a and b are the corners of a rectangle of cells; the band lies one pixel
+        // outside its cells.
+        dc.Rectangle(c * std::min(a.x, b.x) + 4, c * std::min(a.y, b.y) + 4,
+            c * std::max(a.x, b.x) + 6, c * std::max(a.y, b.y) + 6);
+        break;
+    default:
+        break;
+    }
+}
+
+void CIconView::ShowPositionMarks(CPoint point)
+{
+    CClientDC dc(this);
+    const auto marks = [&dc](CPoint p, COLORREF colour) {
+        for (int i = 1; i <= 3; ++i) {
+            dc.SetPixel(i, p.y, colour);
+            dc.SetPixel(p.x, i, colour);
+        }
+    };
+    if (m_lastCursor != CPoint(-1, -1))
+        marks(m_lastCursor, kMarkGrey);
+    m_lastCursor = point;
+    marks(point, RGB(0, 0, 0));
+}
+
+void CIconView::OnPanelClick(CPoint point)
+{
+    if (StrictlyInside(m_rcPenSwatch, point) || StrictlyInside(m_rcFillSwatch, point)) {
+        COLORREF& target = StrictlyInside(m_rcPenSwatch, point) ? m_penColor : m_fillColor;
+        if (const std::optional<COLORREF> chosen = platform().ChooseColor(this, RGB(0, 0, 0))) {
+            target = *chosen;
+            Invalidate(true);
+        }
+        return;
+    }
+    if (StrictlyInside(m_rcSwap, point)) {
+        std::swap(m_penColor, m_fillColor);
+        Invalidate(false);
+        return;
+    }
+    for (int s = 0; s < kImageCount; ++s) {
+        if (StrictlyInside(m_rcPreview[std::size_t(s)], point) && s != m_nSize) {
+            m_nSize = s;
+            Invalidate(false);
+            return;
+        }
+    }
+}
+
+void CIconView::OnContextMenu(CPoint point)
+{
+    if (point == CPoint(-1, -1)) {
+        const QPoint corner = mapToGlobal(QPoint(5, 5));
+        point = CPoint(corner.x(), corner.y());
+    }
+    // The menu belongs to the main frame, so its commands are routed like any menu command
+    // and reach this view first.
+    auto* owner = dynamic_cast<CMDIFrameWnd*>(window());
+    const Menu& resource = ContextMenu();
+    if (!owner || resource.empty())
+        return;
+    QMenu menu(owner);
+    owner->BuildMenu(&menu, resource.front().children);
+    menu.exec(QPoint(point.x, point.y));
+}
+
+void CIconView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        OnLButtonDown(FlagsOf(event), PointOf(event));
+}
+
+void CIconView::mouseMoveEvent(QMouseEvent* event)
+{
+    // The view does not capture the mouse: movements outside its window never reach it.
+    if (rect().contains(event->position().toPoint()))
+        OnMouseMove(FlagsOf(event), PointOf(event));
+}
+
+void CIconView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        OnLButtonUp(FlagsOf(event), PointOf(event));
+}
+
+void CIconView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QPoint global = event->globalPos();
+    OnContextMenu(event->reason() == QContextMenuEvent::Keyboard ? CPoint(-1, -1)
+                                                                  : CPoint(global.x(), global.y()));
+}

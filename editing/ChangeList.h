@@ -1,0 +1,40 @@
+// The undo history of one image: the pixels a step changed, each with the value it had when
+// the step first touched it.
+#pragma once
+
+#include "document/IconTypes.h"
+
+#include <bitset>
+#include <cstdint>
+#include <vector>
+
+struct PixelChange {
+    std::int32_t x;
+    std::int32_t y;
+    COLORREF colour;
+};
+
+// Entries keep the order in which their positions were first noted; a position is noted once,
+// and later writes never change its value. Membership is kept in a bit set beside the list so
+// noting a pixel costs the same however long the step is.
+class ChangeList {
+public:
+    const std::vector<PixelChange>& Entries() const { return m_entries; }
+    bool IsEmpty() const { return m_entries.empty(); }
+    bool Contains(int x, int y) const;
+
+    // 1 while writes are noted in this list.
+    std::int32_t recording = 0;
+
+private:
+    friend void RecordChange(ChangeList& list, int x, int y, COLORREF colour);
+    friend void DiscardChanges(ChangeList& list);
+
+    std::vector<PixelChange> m_entries;
+    std::bitset<kMaxSide * kMaxSide> m_noted;
+};
+
+// Notes (x, y) with colour when recording is on and the position is not yet in the list.
+void RecordChange(ChangeList& list, int x, int y, COLORREF colour);
+// Empties the list; recording keeps its value.
+void DiscardChanges(ChangeList& list);

@@ -1,0 +1,274 @@
+#include "frame/MainFrame.h"
+
+#include "dialogs/SplashBitmapWnd.h"
+#include "frame/PaletteToolBar.h"
+#include "frame/Preferences.h"
+#include "frame/PreferencesDlg.h"
+#include "frame/ToolState.h"
+#include "framework/DataFiles.h"
+#include "framework/LockKeys.h"
+#include "framework/Platform.h"
+#include "resources/Accelerators.h"
+#include "resources/Artwork.h"
+#include "resources/CommandTexts.h"
+#include "resources/HelpText.h"
+#include "resources/Menus.h"
+#include "resources/Resource.h"
+#include "resources/Toolbars.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+
+bool IsBrushLikeTool(int tool)
+{
+    return tool == ID_TOOL_BRUSH || tool == ID_TOOL_ERASER || tool == ID_TOOL_DARKEN
+        || tool == ID_TOOL_LIGHTEN;
+}
+
+void PlayDataSound(const char* name)
+{
+    platform().PlaySound(LocateDataFile(QString::fromLatin1(name)));
+}
+
+CommandStrings StringsOf(int id)
+{
+    const CommandText* text = FindCommandText(id);
+    if (!text)
+        return {};
+    return { text->Prompt(), text->Tooltip() };
+}
+
+} // namespace
+
+CMainFrame::CMainFrame()
+{
+    toolState.previousTool = ID_TOOL_BRUSH;
+}
+
+CMainFrame::~CMainFrame() = default;
+
+bool CMainFrame::LoadFrame(int resourceId)
+{
+    if (resourceId != IDR_MAINFRAME)
+        return false;
+    PreCreateWindow();
+    return OnCreate();
+}
+
+void CMainFrame::PreCreateWindow()
+{
+    LoadWindowSettings(m_rcWindow);
+    LoadStrengths();
+    // The stored rectangle is the outer one; it is applied as such once the window manager
+    // has added its frame (showEvent).
+    move(m_rcWindow.left, m_rcWindow.top);
+    resize(std::max(1, m_rcWindow.Width()), std::max(1, m_rcWindow.Height()));
+}
+
+bool CMainFrame::OnCreate()
+{
+    setWindowTitle(LoadResourceString(IDR_MAINFRAME));
+    setWindowIcon(Artwork::AppIcon());
+    SetCommandStrings(StringsOf);
+    SetMenus(&FrameMenu(), &DocumentMenu());
+    std::vector<std::pair<QKeySequence, int>> keys;
+    for (const Accelerator& accel : Accelerators())
+        keys.emplace_back(QKeySequence(accel.key), accel.id);
+    SetAccelerators(keys);
+    SetHelpSource(BuildHelpHtml);
+    setDockOptions(QMainWindow::AnimatedDocks);
+    if (!CreateBars())
+        return false;
+    CreateStatusBar();
+    CSplashBitmapWnd::ShowSplash(this);
+    return true;
+}
+
+bool CMainFrame::CreateBars()
+{
+    // "Commands": docked at the top, dockable on every side, floating with its name.
+    m_wndToolBar = new CPaletteToolBar(this);
+    m_wndToolBar->setObjectName(QStringLiteral("Commands"));
+    m_wndToolBar->setWindowTitle(QString::fromLatin1(CommandsToolbar().name));
+    m_wndToolBar->setAllowedAreas(Qt::AllDockWidgetAreas);
+    m_wndToolBar->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable
+        | QDockWidget::DockWidgetClosable);
+    if (!m_wndToolBar->LoadToolBar(CommandsToolbar(), Artwork::ToolbarStrip(IDR_MAINFRAME), this))
+        return false;
+    addDockWidget(Qt::TopDockWidgetArea, m_wndToolBar);
+    m_wndToolBar->setTitleBarWidget(new QWidget(m_wndToolBar));
+
+    // The palettes float beside the canvas and cannot dock.
+    const auto makePalette = [this](const ToolbarLayout& layout, int columns, QPoint offset) {
+        auto* palette = new CPaletteToolBar(this);
+        palette->setObjectName(QString::fromLatin1(layout.name));
+        palette->setWindowTitle(QString::fromLatin1(layout.name));
+        palette->setAllowedAreas(Qt::NoDockWidgetArea);
+        palette->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable
+            | QDockWidget::DockWidgetClosable);
+        palette->SetFlyByPrompts(false);
+        if (!palette->LoadToolBar(layout, Artwork::ToolbarStrip(layout.resourceId), this)) {
+            delete palette;
+            return static_cast<CPaletteToolBar*>(nullptr);
+        }
+        palette->SetPaletteColumns(columns);
+        addDockWidget(Qt::LeftDockWidgetArea, palette);
+        palette->setFloating(true);
+        palette->move(m_rcWindow.left + offset.x(), m_rcWindow.top + offset.y());
+        return palette;
+    };
+    m_wndToolsPalette = makePalette(ToolsPalette(), 2, QPoint(10, 85));
+    m_wndBrushPalette = makePalette(BrushSizesPalette(), 4, QPoint(90, 180));
+    return m_wndToolsPalette && m_wndBrushPalette;
+}
+
+void CMainFrame::CreateStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    for (const auto& [id, text] : { std::pair { ID_INDICATOR_CAPS, "CAP" },
+             std::pair { ID_INDICATOR_NUM, "NUM" }, std::pair { ID_INDICATOR_SCRL, "SCRL" } }) {
+        auto* label = new QLabel(QString::fromLatin1(text), bar);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setAlignment(Qt::AlignCenter);
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
+        bar->addPermanentWidget(label);
+        m_indicators[id] = label;
+    }
+    SetIdleMessage(LoadResourceString(AFX_IDS_IDLEMESSAGE));
+    UpdateIndicators();
+}
+
+void CMainFrame::UpdateIndicators()
+{
+    const LockKeyState keys = QueryLockKeys();
+    const auto light = [this](int id, bool on) {
+        // An unlit indicator keeps its place but shows no text, like a lamp that is off.
+        m_indicators[id]->setEnabled(on);
+        m_indicators[id]->setProperty("lit", on);
+    };
+    light(ID_INDICATOR_CAPS, keys.caps);
+    light(ID_INDICATOR_NUM, keys.num);
+    light(ID_INDICATOR_SCRL, keys.scroll);
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate)
+        UpdateIndicators();
+    return CMDIFrameWnd::event(event);
+}
+
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    CMDIFrameWnd::showEvent(event);
+    if (m_bPlaced)
+        return;
+    m_bPlaced = true;
+    // Make the outer frame, not the client area, match the stored rectangle.
+    const QSize extra = frameGeometry().size() - geometry().size();
+    if (!extra.isEmpty())
+        resize(std::max(1, m_rcWindow.Width() - extra.width()),
+            std::max(1, m_rcWindow.Height() - extra.height()));
+    move(m_rcWindow.left, m_rcWindow.top);
+}
+
+CRect CMainFrame::GetWindowRect() const
+{
+    const QRect outer = frameGeometry();
+    return { outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height() };
+}
+
+void CMainFrame::OnDestroyFrame()
+{
+    m_rcWindow = GetWindowRect();
+    SaveSettings(m_rcWindow);
+}
+
+bool CMainFrame::OnCmdMsg(int id, CCmdUI* pCmdUI)
+{
+    static const CommandMap<CMainFrame> map = {
+        OnCommandRange(ID_TOOL_BRUSH, ID_TOOL_FLOOD_FILL, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(ID_TOOL_ERASER, ID_TOOL_ERASER, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(ID_TOOL_DARKEN, ID_TOOL_LIGHTEN, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(ID_TOOL_STRAIGHT_LINE_H, ID_TOOL_STRAIGHT_LINE_V, &CMainFrame::OnTool,
+            &CMainFrame::OnUpdateTool),
+        OnCommandRange(ID_TOOL_SELECTOR, ID_TOOL_SELECTOR, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(ID_PEN_1X1, ID_PEN_ROUND, &CMainFrame::OnPenSize, &CMainFrame::OnUpdatePenSize),
+        OnCommand(ID_ANTI_ALIAS, &CMainFrame::OnAntiAlias, &CMainFrame::OnUpdateAntiAlias),
+        OnCommand(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnViewToolPalette,
+            &CMainFrame::OnUpdateViewToolPalette),
+        OnCommand(ID_VIEW_BRUSH_PALETTE, &CMainFrame::OnViewBrushPalette,
+            &CMainFrame::OnUpdateViewBrushPalette),
+        OnCommand(ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolbar, &CMainFrame::OnUpdateViewToolbar),
+        OnCommand(ID_PREFERENCES, &CMainFrame::OnPreferences),
+    };
+    return DispatchCommand(*this, map, id, pCmdUI) || CMDIFrameWnd::OnCmdMsg(id, pCmdUI);
+}
+
+void CMainFrame::OnTool(int id)
+{
+    if (id == ID_TOOL_SELECTOR)
+        toolState.previousTool = toolState.currentTool;
+    toolState.currentTool = id;
+    PlayDataSound("tool.wav");
+}
+
+void CMainFrame::OnUpdateTool(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(true);
+    pCmdUI->SetCheck(toolState.currentTool == pCmdUI->m_nID ? 1 : 0);
+}
+
+void CMainFrame::OnPenSize(int id)
+{
+    toolState.penSize = id;
+    PlayDataSound("size.wav");
+}
+
+void CMainFrame::OnUpdatePenSize(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsBrushLikeTool(toolState.currentTool));
+    pCmdUI->SetCheck(toolState.penSize == pCmdUI->m_nID ? 1 : 0);
+}
+
+void CMainFrame::OnAntiAlias()
+{
+    if (toolState.antiAlias != 0) {
+        toolState.antiAlias = 0;
+        return;
+    }
+    toolState.antiAlias = 1;
+    PlayDataSound("alias.wav");
+}
+
+void CMainFrame::OnUpdateAntiAlias(CCmdUI* pCmdUI) { pCmdUI->SetCheck(toolState.antiAlias != 0 ? 1 : 0); }
+
+void CMainFrame::OnViewToolPalette()
+{
+    m_bToolPalette = m_bToolPalette ? 0 : 1;
+    m_wndToolsPalette->setVisible(m_bToolPalette != 0);
+}
+
+void CMainFrame::OnUpdateViewToolPalette(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bToolPalette ? 1 : 0); }
+
+void CMainFrame::OnViewBrushPalette()
+{
+    m_bBrushPalette = m_bBrushPalette ? 0 : 1;
+    m_wndBrushPalette->setVisible(m_bBrushPalette != 0);
+}
+
+void CMainFrame::OnUpdateViewBrushPalette(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bBrushPalette ? 1 : 0); }
+
+void CMainFrame::OnViewToolbar() { m_wndToolBar->setVisible(!m_wndToolBar->isVisible()); }
+
+void CMainFrame::OnUpdateViewToolbar(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_wndToolBar->isVisibleTo(this) ? 1 : 0);
+}
+
+void CMainFrame::OnPreferences() { RunPreferencesCommand(this); }

@@ -1,0 +1,64 @@
+// CMainFrame: the editor's main window. Carries the "Commands" toolbar, the floating "Tools"
+// and "Brush Sizes" palettes and the status bar, handles the tool, pen-size, anti-aliasing,
+// palette and preferences commands, and keeps the window's place and the tool choices
+// between runs.
+#pragma once
+
+#include "framework/MDIFrameWnd.h"
+
+#include <QPointer>
+#include <map>
+
+class CPaletteToolBar;
+class QLabel;
+
+class CMainFrame : public CMDIFrameWnd {
+    Q_OBJECT
+public:
+    CMainFrame();
+    ~CMainFrame() override;
+
+    // Creates the window from the frame resource; false when any part of it fails.
+    bool LoadFrame(int resourceId);
+
+    bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
+    void OnTool(int id);
+    void OnUpdateTool(CCmdUI* pCmdUI);
+    void OnPenSize(int id);
+    void OnUpdatePenSize(CCmdUI* pCmdUI);
+    void OnAntiAlias();
+    void OnUpdateAntiAlias(CCmdUI* pCmdUI);
+    void OnViewToolPalette();
+    void OnUpdateViewToolPalette(CCmdUI* pCmdUI);
+    void OnViewBrushPalette();
+    void OnUpdateViewBrushPalette(CCmdUI* pCmdUI);
+    void OnViewToolbar();
+    void OnUpdateViewToolbar(CCmdUI* pCmdUI);
+    void OnPreferences();
+    // The lock keys' indicators, lit from the keyboard's state where the platform reports it.
+    void UpdateIndicators();
+
+    // The main window rectangle in screen pixels, as loaded and as last saved.
+    CRect m_rcWindow;
+    CPaletteToolBar* m_wndToolBar = nullptr;
+    CPaletteToolBar* m_wndToolsPalette = nullptr;
+    CPaletteToolBar* m_wndBrushPalette = nullptr;
+    // 1 when this frame last showed the palette, 0 when it last hid it.
+    int m_bToolPalette = 1;
+    int m_bBrushPalette = 1;
+
+protected:
+    void OnDestroyFrame() override;
+    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void PreCreateWindow();
+    bool OnCreate();
+    bool CreateBars();
+    void CreateStatusBar();
+    CRect GetWindowRect() const;
+
+    std::map<int, QLabel*> m_indicators;
+    bool m_bPlaced = false;
+};

@@ -1,0 +1,46 @@
+// CPaletteToolBar: a control bar of command buttons. The "Commands" toolbar and the floating
+// "Tools" and "Brush Sizes" palettes are all made from it. Buttons sit in rows; a row ends
+// after every button whose wrap flag is set (SetPaletteColumns), or follows the bar's
+// orientation when no flag is set. The bar has 5-pixel borders on every side.
+#pragma once
+
+#include <QDockWidget>
+#include <QImage>
+#include <vector>
+
+class QGridLayout;
+class QToolButton;
+class CMDIFrameWnd;
+struct ToolbarLayout;
+
+class CPaletteToolBar : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit CPaletteToolBar(QWidget* parent = nullptr);
+
+    // One button per command of layout, showing the pictures of strip left to right; the
+    // buttons trigger the frame's shared command actions. False when the strip does not hold
+    // a picture for every button.
+    bool LoadToolBar(const ToolbarLayout& layout, const QImage& strip, CMDIFrameWnd* frame);
+    // Buttons show their command's prompt in the status bar while the pointer is over them.
+    void SetFlyByPrompts(bool on) { m_bFlyBy = on; }
+    void SetPaletteColumns(int columns);
+
+    int GetCount() const { return int(m_items.size()); }
+    // The button at index, or null for a separator.
+    QToolButton* GetButton(int index) const;
+    bool GetWrap(int index) const { return m_wrap[std::size_t(index)]; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Relayout();
+    bool IsVertical() const;
+
+    QWidget* m_content;
+    QGridLayout* m_grid;
+    std::vector<QWidget*> m_items;
+    std::vector<bool> m_wrap;
+    bool m_bFlyBy = true;
+};

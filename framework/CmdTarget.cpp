@@ -1,0 +1,3 @@
+#include "framework/CmdTarget.h"
+
+bool CCmdTarget::OnCmdMsg(int, CCmdUI*) { return false; }

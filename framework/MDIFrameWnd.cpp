@@ -1,0 +1,432 @@
+#include "framework/MDIFrameWnd.h"
+
+#include "framework/Document.h"
+#include "framework/MDIChildWnd.h"
+#include "framework/Platform.h"
+#include "framework/View.h"
+#include "framework/WinApp.h"
+#include "resources/Resource.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDialog>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+namespace {
+constexpr const char* kCommandProperty = "pixmoraCommand";
+constexpr const char* kRecentPlaceholder = "pixmoraRecentPlaceholder";
+constexpr int kIdleIntervalMs = 150;
+
+int CommandOf(const QAction* action)
+{
+    const QVariant v = action->property(kCommandProperty);
+    return v.isValid() ? v.toInt() : 0;
+}
+}
+
+CMDIFrameWnd::CMDIFrameWnd()
+    : m_mdiArea(new QMdiArea(this))
+{
+    setCentralWidget(m_mdiArea);
+    m_mdiArea->setBackground(palette().brush(QPalette::Dark));
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow*) {
+        UpdateMenuBar();
+        UpdateFrameTitle();
+    });
+    statusBar();
+    m_idleTimer.start();
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMDIFrameWnd::OnIdle);
+    setWindowTitle(AfxGetAppTitle());
+}
+
+CMDIFrameWnd::~CMDIFrameWnd()
+{
+    // The document windows go with the QWidget base, after this object is gone; they must
+    // not call back into it.
+    m_mdiArea->disconnect(this);
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->disconnect(this);
+}
+
+void CMDIFrameWnd::SetCommandStrings(std::function<CommandStrings(int)> lookup)
+{
+    m_commandStrings = std::move(lookup);
+}
+
+void CMDIFrameWnd::SetMenus(const Menu* frameMenu, const Menu* documentMenu)
+{
+    m_frameMenu = frameMenu;
+    m_documentMenu = documentMenu;
+    m_shownMenu = nullptr;
+    UpdateMenuBar();
+}
+
+void CMDIFrameWnd::SetAccelerators(const std::vector<std::pair<QKeySequence, int>>& accelerators)
+{
+    for (const auto& [keys, id] : accelerators) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        const int command = id;
+        connect(shortcut, &QShortcut::activated, this, [this, command] { ExecuteCommand(command); });
+    }
+}
+
+void CMDIFrameWnd::SetIdleMessage(const QString& text)
+{
+    m_idleMessage = text;
+    statusBar()->showMessage(text);
+}
+
+void CMDIFrameWnd::SetRecentFileSource(std::function<QStringList()> source)
+{
+    m_recentFiles = std::move(source);
+}
+
+void CMDIFrameWnd::SetHelpSource(std::function<QString()> html) { m_helpHtml = std::move(html); }
+
+CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const
+{
+    QMdiSubWindow* active = m_mdiArea->activeSubWindow();
+    if (!active) {
+        // Focus may sit in a palette; the most recently active document window still counts.
+        const auto list = m_mdiArea->subWindowList(QMdiArea::ActivationHistoryOrder);
+        active = list.isEmpty() ? nullptr : list.last();
+    }
+    return dynamic_cast<CMDIChildWnd*>(active);
+}
+
+std::vector<CMDIChildWnd*> CMDIFrameWnd::ChildFrames() const
+{
+    std::vector<CMDIChildWnd*> frames;
+    for (QMdiSubWindow* w : m_mdiArea->subWindowList())
+        if (auto* frame = dynamic_cast<CMDIChildWnd*>(w))
+            frames.push_back(frame);
+    return frames;
+}
+
+void CMDIFrameWnd::AddChildFrame(CMDIChildWnd* frame, const CRect& rect)
+{
+    m_mdiArea->addSubWindow(frame);
+    frame->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    frame->show();
+    MDIActivate(frame);
+    UpdateMenuBar();
+}
+
+void CMDIFrameWnd::MDIActivate(CMDIChildWnd* frame)
+{
+    if (frame->isMinimized())
+        frame->showNormal();
+    m_mdiArea->setActiveSubWindow(frame);
+    UpdateFrameTitle();
+}
+
+CView* CMDIFrameWnd::GetActiveView() const
+{
+    CMDIChildWnd* child = MDIGetActive();
+    return child ? child->GetActiveView() : nullptr;
+}
+
+CDocument* CMDIFrameWnd::GetActiveDocument() const
+{
+    CView* view = GetActiveView();
+    return view ? view->GetDocument() : nullptr;
+}
+
+bool CMDIFrameWnd::RouteCommand(int id, CCmdUI* pCmdUI)
+{
+    if (CMDIChildWnd* child = MDIGetActive()) {
+        if (CView* view = child->GetActiveView()) {
+            if (view->OnCmdMsg(id, pCmdUI))
+                return true;
+            if (CDocument* doc = view->GetDocument(); doc && doc->OnCmdMsg(id, pCmdUI))
+                return true;
+        }
+        if (child->OnCmdMsg(id, pCmdUI))
+            return true;
+    }
+    if (OnCmdMsg(id, pCmdUI))
+        return true;
+    CWinApp* app = AfxGetApp();
+    return app && app->OnCmdMsg(id, pCmdUI);
+}
+
+CCmdUI CMDIFrameWnd::QueryCommand(int id)
+{
+    CCmdUI ui(id);
+    if (!RouteCommand(id, &ui))
+        ui.Enable(false);
+    return ui;
+}
+
+void CMDIFrameWnd::ExecuteCommand(int id)
+{
+    if (m_bContextHelp) {
+        m_bContextHelp = false;
+        QApplication::restoreOverrideCursor();
+        const CommandStrings strings = m_commandStrings ? m_commandStrings(id) : CommandStrings {};
+        QWhatsThis::showText(QCursor::pos(), strings.prompt.isEmpty() ? strings.tooltip : strings.prompt, this);
+        return;
+    }
+    if (!QueryCommand(id).m_bEnabled)
+        return;
+    RouteCommand(id, nullptr);
+    UpdateCommandActions();
+}
+
+QAction* CMDIFrameWnd::CommandAction(int id)
+{
+    auto it = m_actions.find(id);
+    if (it != m_actions.end())
+        return it->second;
+    auto* action = new QAction(this);
+    action->setProperty(kCommandProperty, id);
+    if (m_commandStrings) {
+        const CommandStrings strings = m_commandStrings(id);
+        action->setText(strings.tooltip.isEmpty() ? strings.prompt : strings.tooltip);
+        action->setToolTip(strings.tooltip);
+        action->setStatusTip(strings.prompt);
+    }
+    connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+    m_actions.emplace(id, action);
+    return action;
+}
+
+void CMDIFrameWnd::BuildMenu(QMenu* menu, const std::vector<MenuItem>& items)
+{
+    for (const MenuItem& item : items) {
+        switch (item.kind) {
+        case MenuItem::Kind::Separator:
+            menu->addSeparator();
+            break;
+        case MenuItem::Kind::Popup:
+            BuildMenu(menu->addMenu(item.text), item.children);
+            break;
+        case MenuItem::Kind::Command: {
+            // Qt shows the text after the tab as the shortcut column, as the menus intend.
+            QAction* action = menu->addAction(item.text);
+            action->setProperty(kCommandProperty, item.id);
+            if (m_commandStrings)
+                action->setStatusTip(m_commandStrings(item.id).prompt);
+            if (item.id == ID_FILE_MRU_FILE1)
+                action->setProperty(kRecentPlaceholder, true);
+            const int id = item.id;
+            connect(action, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+            break;
+        }
+        }
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { UpdateMenuItems(menu); });
+}
+
+void CMDIFrameWnd::UpdateMenuItems(QMenu* menu)
+{
+    FillRecentFiles(menu);
+    FillWindowList(menu);
+    for (QAction* action : menu->actions()) {
+        const int id = CommandOf(action);
+        if (id == 0 || action->menu())
+            continue;
+        const CCmdUI ui = QueryCommand(id);
+        action->setEnabled(ui.m_bEnabled);
+        action->setCheckable(ui.m_nCheck != 0);
+        action->setChecked(ui.m_nCheck != 0);
+    }
+}
+
+void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
+{
+    QAction* placeholder = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->property(kRecentPlaceholder).toBool())
+            placeholder = action;
+    if (!placeholder)
+        return;
+    for (QAction* action : menu->actions())
+        if (action->property("pixmoraRecentEntry").toBool())
+            menu->removeAction(action), action->deleteLater();
+    const QStringList files = m_recentFiles ? m_recentFiles() : QStringList();
+    // With no recent files the placeholder stays, disabled, as "Recent File".
+    placeholder->setVisible(files.isEmpty());
+    for (int i = 0; i < files.size(); ++i) {
+        auto* entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), menu);
+        entry->setProperty(kCommandProperty, ID_FILE_MRU_FILE1 + i);
+        entry->setProperty("pixmoraRecentEntry", true);
+        if (m_commandStrings)
+            entry->setStatusTip(m_commandStrings(ID_FILE_MRU_FILE1).prompt);
+        const int id = ID_FILE_MRU_FILE1 + i;
+        connect(entry, &QAction::triggered, this, [this, id] { ExecuteCommand(id); });
+        menu->insertAction(placeholder, entry);
+    }
+}
+
+void CMDIFrameWnd::FillWindowList(QMenu* menu)
+{
+    const bool isWindowMenu = std::any_of(menu->actions().begin(), menu->actions().end(),
+        [](QAction* a) { return CommandOf(a) == ID_WINDOW_CASCADE; });
+    if (!isWindowMenu)
+        return;
+    for (QAction* action : menu->actions())
+        if (action->property("pixmoraWindowEntry").toBool())
+            menu->removeAction(action), action->deleteLater();
+    const auto frames = ChildFrames();
+    if (frames.empty())
+        return;
+    QAction* separator = menu->addSeparator();
+    separator->setProperty("pixmoraWindowEntry", true);
+    CMDIChildWnd* active = MDIGetActive();
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        CMDIChildWnd* frame = frames[i];
+        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(frame->windowTitle()));
+        entry->setProperty("pixmoraWindowEntry", true);
+        entry->setCheckable(frame == active);
+        entry->setChecked(frame == active);
+        connect(entry, &QAction::triggered, this, [this, frame] { MDIActivate(frame); });
+    }
+}
+
+void CMDIFrameWnd::UpdateCommandActions()
+{
+    for (auto& [id, action] : m_actions) {
+        const CCmdUI ui = QueryCommand(id);
+        action->setEnabled(ui.m_bEnabled);
+        action->setCheckable(true);
+        action->setChecked(ui.m_nCheck != 0);
+    }
+}
+
+void CMDIFrameWnd::OnIdle()
+{
+    if (m_idleTimer.elapsed() < kIdleIntervalMs)
+        return;
+    m_idleTimer.restart();
+    UpdateCommandActions();
+}
+
+void CMDIFrameWnd::UpdateMenuBar()
+{
+    // A window being closed has already let go of its document.
+    const auto frames = ChildFrames();
+    const bool anyDocument = std::any_of(
+        frames.begin(), frames.end(), [](CMDIChildWnd* f) { return f->GetActiveDocument(); });
+    const Menu* wanted = anyDocument ? m_documentMenu : m_frameMenu;
+    if (wanted == m_shownMenu || m_bClosing)
+        return;
+    ShowMenu(wanted);
+}
+
+void CMDIFrameWnd::ShowMenu(const Menu* menu)
+{
+    m_shownMenu = menu;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    if (!menu)
+        return;
+    for (const MenuItem& item : *menu) {
+        if (item.kind == MenuItem::Kind::Popup)
+            BuildMenu(bar->addMenu(item.text), item.children);
+    }
+}
+
+void CMDIFrameWnd::UpdateFrameTitle()
+{
+    CDocument* doc = GetActiveDocument();
+    setWindowTitle(doc ? QStringLiteral("%1 - %2").arg(AfxGetAppTitle(), doc->GetTitle())
+                       : AfxGetAppTitle());
+}
+
+bool CMDIFrameWnd::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        // An empty prompt (pointer left the item) brings back the idle message.
+        auto* tip = static_cast<QStatusTipEvent*>(event);
+        statusBar()->showMessage(tip->tip().isEmpty() ? m_idleMessage : tip->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void CMDIFrameWnd::closeEvent(QCloseEvent* event)
+{
+    CWinApp* app = AfxGetApp();
+    if (app && !app->SaveAllModified()) {
+        event->ignore();
+        return;
+    }
+    m_bClosing = true;
+    OnDestroyFrame();
+    if (app)
+        app->CloseAllDocuments();
+    event->accept();
+}
+
+bool CMDIFrameWnd::OnCmdMsg(int id, CCmdUI* pCmdUI)
+{
+    static const CommandMap<CMDIFrameWnd> map = {
+        OnCommand(ID_WINDOW_CASCADE, &CMDIFrameWnd::OnWindowCascade),
+        OnCommand(ID_WINDOW_TILE_HORZ, &CMDIFrameWnd::OnWindowTile),
+        OnCommand(ID_WINDOW_ARRANGE, &CMDIFrameWnd::OnWindowArrange),
+        OnCommand(ID_CONTEXT_HELP, &CMDIFrameWnd::OnContextHelp),
+        OnCommand(ID_HELP_FINDER, &CMDIFrameWnd::OnHelpTopics),
+        OnCommand(ID_HELP, &CMDIFrameWnd::OnHelpTopics),
+        OnCommand(ID_DEFAULT_HELP, &CMDIFrameWnd::OnHelpTopics),
+        OnCommand(ID_VIEW_STATUS_BAR, &CMDIFrameWnd::OnViewStatusBar,
+            &CMDIFrameWnd::OnUpdateViewStatusBar),
+    };
+    return DispatchCommand(*this, map, id, pCmdUI) || CCmdTarget::OnCmdMsg(id, pCmdUI);
+}
+
+void CMDIFrameWnd::OnWindowCascade() { m_mdiArea->cascadeSubWindows(); }
+
+void CMDIFrameWnd::OnWindowTile() { m_mdiArea->tileSubWindows(); }
+
+void CMDIFrameWnd::OnWindowArrange()
+{
+    // Minimized windows are lined up along the bottom of the client area, left to right.
+    int x = 0;
+    const int bottom = m_mdiArea->viewport()->height();
+    for (CMDIChildWnd* frame : ChildFrames()) {
+        if (!frame->isMinimized())
+            continue;
+        const QSize size = frame->size();
+        frame->move(x, bottom - size.height());
+        x += size.width();
+    }
+}
+
+void CMDIFrameWnd::OnContextHelp()
+{
+    m_bContextHelp = true;
+    QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+}
+
+void CMDIFrameWnd::OnHelpTopics()
+{
+    auto* dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(QStringLiteral("%1 Help").arg(QStringLiteral("Pixmora")));
+    auto* browser = new QTextBrowser(dialog);
+    browser->setHtml(m_helpHtml ? m_helpHtml() : QString());
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(browser);
+    dialog->resize(560, 480);
+    dialog->show();
+}
+
+void CMDIFrameWnd::OnViewStatusBar() { statusBar()->setVisible(!statusBar()->isVisible()); }
+
+void CMDIFrameWnd::OnUpdateViewStatusBar(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(statusBar()->isVisibleTo(this) ? 1 : 0);
+}

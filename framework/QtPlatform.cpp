@@ -1,0 +1,130 @@
+#include "framework/QtPlatform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+#ifdef PIXMORA_HAVE_MULTIMEDIA
+#include <QSoundEffect>
+#endif
+
+namespace {
+
+QMessageBox::Icon IconOf(unsigned style)
+{
+    switch (style & 0xF0) {
+    case MB_ICONSTOP:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+QWidget* ActiveWindow()
+{
+    QWidget* w = QApplication::activeModalWidget();
+    return w ? w : QApplication::activeWindow();
+}
+
+// Longest a sound may hold up a command: a damaged file or a stuck device never hangs us.
+constexpr int kMaxSoundMs = 3000;
+
+} // namespace
+
+int QtPlatform::MessageBox(const QString& text, const QString& caption, unsigned style)
+{
+    QMessageBox box(IconOf(style), caption, text, QMessageBox::NoButton, ActiveWindow());
+    switch (style & 0xF) {
+    case MB_OKCANCEL:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case MB_YESNOCANCEL:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case MB_YESNO:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return IDYES;
+    case QMessageBox::No:
+        return IDNO;
+    case QMessageBox::Cancel:
+        return IDCANCEL;
+    default:
+        return IDOK;
+    }
+}
+
+std::optional<COLORREF> QtPlatform::ChooseColor(QWidget* parent, COLORREF initial)
+{
+    const QColor chosen = QColorDialog::getColor(
+        QColor(GetRValue(initial), GetGValue(initial), GetBValue(initial)), parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return RGB(chosen.red(), chosen.green(), chosen.blue());
+}
+
+QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), filter);
+}
+
+QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed)
+{
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), proposed, filter);
+}
+
+void QtPlatform::PlaySound(const QString& fileName)
+{
+#ifdef PIXMORA_HAVE_MULTIMEDIA
+    if (!QFileInfo::exists(fileName)) {
+        QApplication::beep();
+        return;
+    }
+    // Played to the end before the command returns, like a synchronous system sound.
+    QSoundEffect effect;
+    effect.setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
+    QEventLoop loop;
+    QTimer::singleShot(kMaxSoundMs, &loop, &QEventLoop::quit);
+    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
+        if (effect.status() == QSoundEffect::Error)
+            loop.quit();
+        else if (effect.status() == QSoundEffect::Ready && !effect.isPlaying())
+            effect.play();
+    });
+    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
+        if (!effect.isPlaying())
+            loop.quit();
+    });
+    if (effect.status() == QSoundEffect::Ready)
+        effect.play();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+#else
+    if (!QFileInfo::exists(fileName))
+        QApplication::beep();
+#endif
+}
+
+void QtPlatform::SetWaitCursor(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}

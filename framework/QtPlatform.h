@@ -1,0 +1,14 @@
+// The platform of the running editor: Qt's message boxes, dialogs, cursors and sounds.
+#pragma once
+
+#include "framework/Platform.h"
+
+class QtPlatform final : public Platform {
+public:
+    int MessageBox(const QString& text, const QString& caption, unsigned style) override;
+    std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) override;
+    QString GetOpenFileName(QWidget* parent, const QString& filter) override;
+    QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
+    void PlaySound(const QString& fileName) override;
+    void SetWaitCursor(bool on) override;
+};

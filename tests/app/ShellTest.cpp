@@ -1,0 +1,233 @@
+// The editor's shell driven like a user would: documents are created, opened, saved and
+// closed through commands, with a scripted platform answering the dialogs.
+#include "app/ChildFrame.h"
+#include "app/EditorApp.h"
+#include "dialogs/SplashBitmapWnd.h"
+#include "document/IconDoc.h"
+#include "frame/MainFrame.h"
+#include "framework/MDIChildWnd.h"
+#include "framework/Profile.h"
+#include "resources/Resource.h"
+#include "support/AppHarness.h"
+
+#include <QFile>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList MenuTitles(CMainFrame& frame)
+{
+    QStringList titles;
+    for (QAction* action : frame.menuBar()->actions())
+        titles << action->text();
+    return titles;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// An icon with one red pixel in the 32 x 32 image.
+QString MakeIcon(const QTemporaryDir& dir, const QString& name)
+{
+    CIconDoc doc;
+    doc.m_pixels[1][3][4] = RGB(255, 0, 0);
+    const QString path = dir.filePath(name);
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    return path;
+}
+
+class ShellTest : public testing::Test {
+protected:
+    void SetUp() override { AppHarness::ClearSettings(); }
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(ShellTest, StartsWithIcon1AndSwapsMenusWithTheDocuments)
+{
+    AppHarness h;
+    ASSERT_TRUE(h.started());
+    ASSERT_EQ(h.Windows().size(), 1u);
+    EXPECT_EQ(h.ActiveDocument()->GetTitle(), "Icon1");
+    EXPECT_EQ(MenuTitles(h.frame()),
+        QStringList({ "&File", "&Edit", "&View", "&Image", "&Tools", "&Actions", "&Window", "&Help" }));
+
+    h.Command(ID_FILE_NEW);
+    ASSERT_EQ(h.Windows().size(), 2u);
+    EXPECT_EQ(h.ActiveDocument()->GetTitle(), "Icon2");
+    EXPECT_EQ(h.frame().windowTitle(), "icon - Icon2");
+
+    h.Command(ID_FILE_CLOSE);
+    h.Command(ID_FILE_CLOSE);
+    EXPECT_TRUE(h.Windows().empty());
+    EXPECT_EQ(MenuTitles(h.frame()), QStringList({ "&File", "&View", "&Help" }));
+    // Without a document the image commands have no handler and are disabled.
+    EXPECT_FALSE(h.IsEnabled(ID_IMAGE_CLEAR));
+    EXPECT_FALSE(h.IsEnabled(ID_FILE_SAVE));
+    EXPECT_TRUE(h.IsEnabled(ID_FILE_NEW));
+    EXPECT_TRUE(h.IsEnabled(ID_TOOL_FLOOD_FILL));
+}
+
+TEST_F(ShellTest, SavePromptYesSavesNoDiscardsCancelKeepsTheWindow)
+{
+    AppHarness h;
+    const QString target = m_dir.filePath("saved.ico");
+    const auto modify = [&] {
+        h.ActiveDocument()->m_pixels[0][0][0] = RGB(0, 0, 255);
+        h.ActiveDocument()->SetModifiedFlag(true);
+    };
+
+    modify();
+    h.platform().messageAnswers = { IDCANCEL };
+    h.Command(ID_FILE_CLOSE);
+    EXPECT_EQ(h.Windows().size(), 1u);
+    EXPECT_EQ(h.platform().messages.back().text, "Save changes to Icon1?");
+
+    h.platform().messageAnswers = { IDNO };
+    h.Command(ID_FILE_CLOSE);
+    EXPECT_TRUE(h.Windows().empty());
+    EXPECT_FALSE(QFile::exists(target));
+
+    h.Command(ID_FILE_NEW);
+    modify();
+    h.platform().messageAnswers = { IDYES };
+    h.platform().saveAnswers = { m_dir.filePath("saved") };
+    h.Command(ID_FILE_CLOSE);
+    EXPECT_TRUE(h.Windows().empty());
+    // Save As added the extension.
+    EXPECT_EQ(ReadFile(target).size(), 1384 + 22);
+}
+
+TEST_F(ShellTest, NothingDrawnIsRefusedAndTheOldFileAndWindowStay)
+{
+    AppHarness h;
+    const QString target = m_dir.filePath("keep.ico");
+    WriteFile(target, "precious");
+    h.ActiveDocument()->SetModifiedFlag(true);
+    h.platform().messageAnswers = { IDYES };
+    h.platform().saveAnswers = { target };
+    h.Command(ID_FILE_CLOSE);
+
+    ASSERT_EQ(h.Windows().size(), 1u);
+    const RecordedMessage& refusal = h.platform().messages.back();
+    EXPECT_EQ(refusal.caption, "Error");
+    EXPECT_EQ(refusal.text, "You have not drawn any icons\nThe icon file will not be written.");
+    EXPECT_EQ(refusal.style & 0xF0, unsigned(MB_ICONSTOP));
+    EXPECT_EQ(ReadFile(target), "precious");
+    EXPECT_TRUE(h.ActiveDocument()->IsModified());
+    EXPECT_EQ(h.ActiveDocument()->GetTitle(), "Icon1");
+}
+
+TEST_F(ShellTest, FailedOpenLeavesNoWindowAndOpenFileIsActivated)
+{
+    AppHarness h;
+    const QString damaged = m_dir.filePath("damaged.ico");
+    WriteFile(damaged, QByteArray("\0\0\1\0\5\0", 6));
+    h.platform().openAnswers = { damaged, m_dir.filePath("missing.ico") };
+    h.Command(ID_FILE_OPEN);
+    h.Command(ID_FILE_OPEN);
+    EXPECT_EQ(h.Windows().size(), 1u);
+    ASSERT_GE(h.platform().messages.size(), 2u);
+    EXPECT_EQ(h.platform().messages[0].text, "Unexpected file format.");
+    EXPECT_EQ(h.platform().messages[1].text, "Failed to open document.");
+    EXPECT_EQ(h.platform().fileFilters.front(), "Icon Files (*.ico)");
+
+    const QString icon = MakeIcon(m_dir, "red.ico");
+    h.platform().openAnswers = { icon };
+    h.Command(ID_FILE_OPEN);
+    ASSERT_EQ(h.Windows().size(), 2u);
+    EXPECT_EQ(h.ActiveDocument()->m_pixels[1][3][4], RGB(255, 0, 0));
+    EXPECT_FALSE(h.ActiveDocument()->IsModified());
+
+    h.Command(ID_FILE_NEW);
+    h.platform().openAnswers = { icon };
+    h.Command(ID_FILE_OPEN);
+    EXPECT_EQ(h.Windows().size(), 3u);
+    EXPECT_EQ(h.ActiveDocument()->GetTitle(), "red.ico");
+}
+
+TEST_F(ShellTest, RecentFilesSurviveARestartAndReopen)
+{
+    const QString first = MakeIcon(m_dir, "first.ico");
+    const QString second = MakeIcon(m_dir, "second.ico");
+    {
+        AppHarness h({ first });
+        h.platform().openAnswers = { second };
+        h.Command(ID_FILE_OPEN);
+    }
+    EXPECT_EQ(GetProfileString("Recent File List", "File1"), second);
+    EXPECT_EQ(GetProfileString("Recent File List", "File2"), first);
+
+    AppHarness h;
+    ASSERT_EQ(h.Windows().size(), 1u);
+    EXPECT_TRUE(h.IsEnabled(ID_FILE_MRU_FILE1 + 1));
+    EXPECT_FALSE(h.IsEnabled(ID_FILE_MRU_FILE1 + 2));
+    h.Command(ID_FILE_MRU_FILE1 + 1);
+    ASSERT_EQ(h.Windows().size(), 2u);
+    EXPECT_EQ(h.ActiveDocument()->GetPathName(), first);
+}
+
+TEST_F(ShellTest, ChildFramesOpenAtFiveFiveSizedForTheCanvas)
+{
+    EXPECT_EQ(CChildFrame::FrameRect(192, 2, 18), CRect(5, 5, 5 + 192 + 4 + 72, 5 + 192 + 18 + 2 + 17));
+    EXPECT_EQ(CChildFrame::FrameRect(384, 2, 18).Width(), 384 + 4 + 72);
+
+    for (const int snapDiv : { 1, 0 }) {
+        AppHarness::ClearSettings();
+        if (snapDiv == 0)
+            WriteProfileInt("Settings", "snap_div", 0);
+        AppHarness h;
+        h.Command(ID_FILE_NEW);
+        const auto windows = h.Windows();
+        ASSERT_EQ(windows.size(), 2u);
+        const int canvas = snapDiv == 0 ? 384 : 192;
+        for (CMDIChildWnd* w : windows) {
+            EXPECT_EQ(w->pos(), QPoint(5, 5));
+            // The view's client area holds exactly the panel.
+            EXPECT_EQ(w->widget()->size(), QSize(canvas + 72, canvas + 17));
+        }
+    }
+}
+
+TEST_F(ShellTest, CommandLineNamesAFileOrTurnsTheSplashOff)
+{
+    CCommandLineInfo plain;
+    plain.Parse({});
+    EXPECT_EQ(plain.m_nShellCommand, CCommandLineInfo::FileNew);
+    EXPECT_TRUE(plain.m_bShowSplash);
+    for (const char* embedded : { "-Embedding", "/Embedding", "/Automation", "-automation" }) {
+        CCommandLineInfo info;
+        info.Parse({ embedded });
+        EXPECT_FALSE(info.m_bShowSplash) << embedded;
+        EXPECT_EQ(info.m_nShellCommand, CCommandLineInfo::FileNew);
+    }
+    CCommandLineInfo withFile;
+    withFile.Parse({ "/tmp/some file.ico" });
+    EXPECT_EQ(withFile.m_nShellCommand, CCommandLineInfo::FileOpen);
+    EXPECT_EQ(withFile.m_strFileName, "/tmp/some file.ico");
+
+    {
+        CSplashBitmapWnd::EnableSplash(false);
+        AppHarness h({ MakeIcon(m_dir, "named.ico") });
+        ASSERT_TRUE(h.started());
+        EXPECT_FALSE(CSplashBitmapWnd::IsSplashEnabled());
+        EXPECT_EQ(h.ActiveDocument()->GetTitle(), "named.ico");
+    }
+    AppHarness missing({ m_dir.filePath("nothing-here.ico") });
+    EXPECT_FALSE(missing.started());
+    ASSERT_FALSE(missing.platform().messages.empty());
+    EXPECT_EQ(missing.platform().messages.back().text, "Failed to open document.");
+}
