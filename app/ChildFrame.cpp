@@ -1,6 +1,7 @@
 #include "app/ChildFrame.h"
 
 #include "frame/Preferences.h"
+#include "resources/Artwork.h"
 
 #include <QStyle>
 
@@ -8,6 +9,7 @@ CChildFrame::CChildFrame()
 {
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint);
+    setWindowIcon(Artwork::AppIcon());
 }
 
 CRect CChildFrame::FrameRect(int canvas, int edge, int caption)

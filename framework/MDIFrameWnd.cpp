@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
@@ -26,6 +27,7 @@ namespace {
 constexpr const char* kCommandProperty = "pixmoraCommand";
 constexpr const char* kRecentPlaceholder = "pixmoraRecentPlaceholder";
 constexpr int kIdleIntervalMs = 150;
+constexpr int kIdleThrottleMs = 100;
 
 int CommandOf(const QAction* action)
 {
@@ -47,6 +49,10 @@ CMDIFrameWnd::CMDIFrameWnd()
     m_idleTimer.start();
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMDIFrameWnd::OnIdle);
+    // Not every event dispatcher reports going idle; a slow tick keeps the buttons current.
+    auto* tick = new QTimer(this);
+    connect(tick, &QTimer::timeout, this, &CMDIFrameWnd::OnIdle);
+    tick->start(kIdleIntervalMs);
     setWindowTitle(AfxGetAppTitle());
 }
 
@@ -308,7 +314,7 @@ void CMDIFrameWnd::UpdateCommandActions()
 
 void CMDIFrameWnd::OnIdle()
 {
-    if (m_idleTimer.elapsed() < kIdleIntervalMs)
+    if (m_idleTimer.elapsed() < kIdleThrottleMs)
         return;
     m_idleTimer.restart();
     UpdateCommandActions();

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QUrl>
 #ifdef PIXMORA_HAVE_MULTIMEDIA
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #endif
 
@@ -38,7 +40,7 @@ QWidget* ActiveWindow()
 }
 
 // Longest a sound may hold up a command: a damaged file or a stuck device never hangs us.
-constexpr int kMaxSoundMs = 3000;
+constexpr int kMaxSoundMs = 1500;
 
 } // namespace
 
@@ -97,6 +99,9 @@ void QtPlatform::PlaySound(const QString& fileName)
         QApplication::beep();
         return;
     }
+    // Without an audio device there is nothing to wait for.
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        return;
     // Played to the end before the command returns, like a synchronous system sound.
     QSoundEffect effect;
     effect.setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
