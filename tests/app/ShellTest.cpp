@@ -10,7 +10,10 @@
 #include "resources/Resource.h"
 #include "support/AppHarness.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QMenu>
+#include <QTest>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -230,4 +233,29 @@ TEST_F(ShellTest, CommandLineNamesAFileOrTurnsTheSplashOff)
     EXPECT_FALSE(missing.started());
     ASSERT_FALSE(missing.platform().messages.empty());
     EXPECT_EQ(missing.platform().messages.back().text, "Failed to open document.");
+}
+
+TEST_F(ShellTest, MenusAndKeysDeliverTheirCommands)
+{
+    AppHarness h;
+    CMainFrame& frame = h.frame();
+    frame.activateWindow();
+    QApplication::setActiveWindow(&frame);
+    // The document menu's items read exactly as the resource gives them.
+    QMenu* file = frame.menuBar()->actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    QStringList texts;
+    for (QAction* action : file->actions())
+        if (!action->isSeparator() && action->isVisible())
+            texts << action->text();
+    EXPECT_EQ(texts,
+        QStringList({ "&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S", "Save &As...",
+            "Preferences...", "Recent File", "E&xit" }));
+
+    // An accelerator reaches the same command as the menu.
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(h.Windows().size(), 2u);
+    QTest::keyClick(&frame, Qt::Key_F6);
+    EXPECT_TRUE(h.IsChecked(ID_VIEW_16));
 }
