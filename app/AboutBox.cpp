@@ -23,7 +23,7 @@ CAboutBox::CAboutBox(QWidget* parent)
     version->setTextFormat(Qt::PlainText);
     version->setGeometry(du.Rect(33, 3, 111, 8));
 
-    auto* copyright = new QLabel(QStringLiteral("Copyright \u00A9 2026 the Pixmora developers"), this);
+    auto* copyright = new QLabel(QStringLiteral("Copyright \u00A9 2026 Pixmora"), this);
     copyright->setGeometry(du.Rect(33, 15, 111, 8));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

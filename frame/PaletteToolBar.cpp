@@ -12,6 +12,8 @@
 
 namespace {
 constexpr int kBorder = 5;
+// Room for the caption's float and close buttons and its margins.
+constexpr int kCaptionButtons = 44;
 }
 
 CPaletteToolBar::CPaletteToolBar(QWidget* parent)
@@ -27,6 +29,8 @@ CPaletteToolBar::CPaletteToolBar(QWidget* parent)
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
         // Docked bars show no caption; floating ones show their name.
         setTitleBarWidget(floating ? nullptr : new QWidget(this));
+        // A floating bar is wide enough to show its whole name in the caption.
+        setMinimumWidth(floating ? fontMetrics().horizontalAdvance(windowTitle()) + kCaptionButtons : 0);
         Relayout();
     });
 }

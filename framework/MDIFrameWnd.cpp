@@ -279,11 +279,12 @@ void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
 
 void CMDIFrameWnd::FillWindowList(QMenu* menu)
 {
-    const bool isWindowMenu = std::any_of(menu->actions().begin(), menu->actions().end(),
-        [](QAction* a) { return CommandOf(a) == ID_WINDOW_CASCADE; });
+    const QList<QAction*> actions = menu->actions();
+    const bool isWindowMenu = std::any_of(
+        actions.begin(), actions.end(), [](QAction* a) { return CommandOf(a) == ID_WINDOW_CASCADE; });
     if (!isWindowMenu)
         return;
-    for (QAction* action : menu->actions())
+    for (QAction* action : actions)
         if (action->property("pixmoraWindowEntry").toBool())
             menu->removeAction(action), action->deleteLater();
     const auto frames = ChildFrames();

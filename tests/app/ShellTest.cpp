@@ -9,11 +9,13 @@
 #include "framework/Profile.h"
 #include "resources/Resource.h"
 #include "support/AppHarness.h"
+#include "support/QtPrint.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -258,4 +260,32 @@ TEST_F(ShellTest, MenusAndKeysDeliverTheirCommands)
     EXPECT_EQ(h.Windows().size(), 2u);
     QTest::keyClick(&frame, Qt::Key_F6);
     EXPECT_TRUE(h.IsChecked(ID_VIEW_16));
+}
+
+TEST_F(ShellTest, WindowMenuListsTheOpenWindowsAndArrangesMinimizedOnes)
+{
+    AppHarness h;
+    h.Command(ID_FILE_NEW);
+    QMenu* window = nullptr;
+    for (QAction* action : h.frame().menuBar()->actions())
+        if (action->text() == "&Window")
+            window = action->menu();
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    QStringList entries;
+    for (QAction* action : window->actions())
+        if (action->text().size() > 1 && action->text()[0] == '&' && action->text()[1].isDigit())
+            entries << action->text();
+    EXPECT_EQ(entries, QStringList({ "&1 Icon1", "&2 Icon2" }));
+    emit window->aboutToShow(); // refilled, not appended
+    EXPECT_EQ(window->actions().size(), 3 + 1 + 2);
+
+    for (CMDIChildWnd* w : h.Windows())
+        w->showMinimized();
+    h.Command(ID_WINDOW_ARRANGE);
+    const auto windows = h.Windows();
+    const int bottom = h.frame().MdiArea()->viewport()->height();
+    EXPECT_EQ(windows[0]->geometry().bottom() + 1, bottom);
+    EXPECT_EQ(windows[1]->geometry().bottom() + 1, bottom);
+    EXPECT_NE(windows[0]->x(), windows[1]->x());
 }
