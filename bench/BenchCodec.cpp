@@ -58,5 +58,3 @@ void BM_ReadAndDecodeIcon(benchmark::State& state)
 
 BENCHMARK(BM_EncodeAndWriteIcon)->Arg(255)->Arg(2304);
 BENCHMARK(BM_ReadAndDecodeIcon)->Arg(255)->Arg(2304);
-
-BENCHMARK_MAIN();
