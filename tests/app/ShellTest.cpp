@@ -203,6 +203,10 @@ TEST_F(ShellTest, ChildFramesOpenAtFiveFiveSizedForTheCanvas)
             EXPECT_EQ(w->pos(), QPoint(5, 5));
             // The view's client area holds exactly the panel.
             EXPECT_EQ(w->widget()->size(), QSize(canvas + 72, canvas + 17));
+            // Minimize only: no maximize box, and the user cannot resize it.
+            EXPECT_TRUE(w->windowFlags() & Qt::WindowMinimizeButtonHint);
+            EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+            EXPECT_EQ(w->minimumSize(), w->maximumSize());
         }
     }
 }
@@ -288,4 +292,16 @@ TEST_F(ShellTest, WindowMenuListsTheOpenWindowsAndArrangesMinimizedOnes)
     EXPECT_EQ(windows[0]->geometry().bottom() + 1, bottom);
     EXPECT_EQ(windows[1]->geometry().bottom() + 1, bottom);
     EXPECT_NE(windows[0]->x(), windows[1]->x());
+}
+
+TEST_F(ShellTest, ContextHelpShowsThePromptInsteadOfRunningTheCommand)
+{
+    AppHarness h;
+    h.Command(ID_CONTEXT_HELP);
+    EXPECT_TRUE(h.frame().InContextHelpMode());
+    h.Command(ID_FILE_NEW);
+    EXPECT_FALSE(h.frame().InContextHelpMode());
+    EXPECT_EQ(h.Windows().size(), 1u);
+    h.Command(ID_FILE_NEW);
+    EXPECT_EQ(h.Windows().size(), 2u);
 }
