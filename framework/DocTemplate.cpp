@@ -120,6 +120,8 @@ void CMultiDocTemplate::OnDocumentTitleChanged(CDocument* doc)
 {
     for (CMDIChildWnd* frame : FramesOf(doc))
         frame->OnUpdateFrameTitle();
+    if (m_pMainFrame)
+        m_pMainFrame->UpdateFrameTitle();
 }
 
 void CMultiDocTemplate::OnDocumentSaved(CDocument* doc)

@@ -134,7 +134,7 @@ bool CDocument::DoFileSave()
     return DoSave(m_strPathName);
 }
 
-bool CDocument::DoSave(const QString& path, bool replace)
+bool CDocument::DoSave(const QString& path)
 {
     QString target = path;
     if (target.isEmpty()) {
@@ -149,11 +149,9 @@ bool CDocument::DoSave(const QString& path, bool replace)
     }
     if (!OnSaveDocument(target))
         return false;
-    if (replace) {
-        SetPathName(target);
-        if (m_pDocTemplate)
-            m_pDocTemplate->OnDocumentSaved(this);
-    }
+    SetPathName(target);
+    if (m_pDocTemplate)
+        m_pDocTemplate->OnDocumentSaved(this);
     return true;
 }
 

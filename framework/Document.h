@@ -54,8 +54,9 @@ public:
     // Asks "Save changes to <name>?" for a modified document; false when the user cancels or
     // the save fails.
     virtual bool SaveModified();
-    // Save (As when untitled or replace is set). Returns false when cancelled or failed.
-    bool DoSave(const QString& path, bool replace = true);
+    // Saves to path, or asks for a path first when it is empty; the document then takes the
+    // path as its own. Returns false when cancelled or failed.
+    bool DoSave(const QString& path);
     bool DoFileSave();
     // Closes every window of the document; the template then destroys it.
     virtual void OnCloseDocument();

@@ -70,6 +70,8 @@ public:
     void UpdateCommandActions();
     // Shows the menu bar that fits: the document menu while any document window is open.
     void UpdateMenuBar();
+    // "icon - <active document>", or the application title alone.
+    void UpdateFrameTitle();
 
     bool InContextHelpMode() const { return m_bContextHelp; }
 
@@ -91,7 +93,6 @@ protected:
     bool event(QEvent* event) override;
     void ShowMenu(const Menu* menu);
     void UpdateMenuItems(QMenu* menu);
-    void UpdateFrameTitle();
 
 private:
     void FillWindowList(QMenu* menu);

@@ -14,7 +14,6 @@ public:
     void Add(const QString& path);
     void Remove(int index);
     const QStringList& Files() const { return m_files; }
-    int Size() const { return m_nSize; }
 
 private:
     int m_nSize;

@@ -112,6 +112,7 @@ TEST_F(ShellTest, SavePromptYesSavesNoDiscardsCancelKeepsTheWindow)
     h.platform().saveAnswers = { m_dir.filePath("saved") };
     h.Command(ID_FILE_CLOSE);
     EXPECT_TRUE(h.Windows().empty());
+    EXPECT_EQ(h.frame().windowTitle(), "icon");
     // Save As added the extension.
     EXPECT_EQ(ReadFile(target).size(), 1384 + 22);
 }
@@ -304,4 +305,23 @@ TEST_F(ShellTest, ContextHelpShowsThePromptInsteadOfRunningTheCommand)
     EXPECT_EQ(h.Windows().size(), 1u);
     h.Command(ID_FILE_NEW);
     EXPECT_EQ(h.Windows().size(), 2u);
+}
+
+TEST_F(ShellTest, SaveAsRenamesTheWindowAndRemembersTheFile)
+{
+    AppHarness h;
+    h.ActiveDocument()->m_pixels[2][47][47] = RGB(1, 1, 1);
+    h.ActiveDocument()->SetModifiedFlag(true);
+    h.platform().saveAnswers = { m_dir.filePath("renamed.ICO") };
+    h.Command(ID_FILE_SAVE);
+    EXPECT_EQ(h.ActiveDocument()->GetTitle(), "renamed.ICO");
+    EXPECT_EQ(h.Windows().front()->windowTitle(), "renamed.ICO");
+    EXPECT_EQ(h.frame().windowTitle(), "icon - renamed.ICO");
+    EXPECT_FALSE(h.ActiveDocument()->IsModified());
+    EXPECT_EQ(GetProfileString("Recent File List", "File1"), m_dir.filePath("renamed.ICO"));
+    // A second save goes to the same file without asking.
+    h.ActiveDocument()->SetModifiedFlag(true);
+    h.Command(ID_FILE_SAVE);
+    EXPECT_EQ(h.platform().fileFilters.size(), 1u);
+    EXPECT_FALSE(h.ActiveDocument()->IsModified());
 }
