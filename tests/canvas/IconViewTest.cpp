@@ -1,4 +1,5 @@
 // The canvas panel driven with real mouse events inside the running editor.
+#include "canvas/CanvasFixture.h"
 #include "canvas/IconView.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
@@ -19,18 +20,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-class IconViewTest : public testing::Test {
+class IconViewTest : public canvas_test::CanvasTest {
 protected:
-    void SetUp() override
-    {
-        AppHarness::ClearSettings();
-        h = std::make_unique<AppHarness>();
-        view = h->ActiveView();
-        ASSERT_NE(view, nullptr);
-        drive = std::make_unique<ViewDriver>(view);
-        drive->Paint();
-        doc = h->ActiveDocument();
-    }
     // Counts pixels of colour inside rect of the screen image.
     int CountScreen(const CRect& rect, COLORREF colour)
     {
@@ -40,10 +31,6 @@ protected:
                 count += drive->Screen(x, y) == colour;
         return count;
     }
-    std::unique_ptr<AppHarness> h;
-    CIconView* view = nullptr;
-    CIconDoc* doc = nullptr;
-    std::unique_ptr<ViewDriver> drive;
 };
 
 } // namespace
