@@ -26,8 +26,18 @@
 namespace {
 constexpr const char* kCommandProperty = "pixmoraCommand";
 constexpr const char* kRecentPlaceholder = "pixmoraRecentPlaceholder";
+constexpr const char* kRecentEntry = "pixmoraRecentEntry";
+constexpr const char* kWindowEntry = "pixmoraWindowEntry";
 constexpr int kIdleIntervalMs = 150;
 constexpr int kIdleThrottleMs = 100;
+
+// Shows a command's state on an item or button: a check mark only where one is set.
+void ApplyState(QAction* action, const CCmdUI& ui)
+{
+    action->setEnabled(ui.m_bEnabled);
+    action->setCheckable(ui.m_nCheck != 0);
+    action->setChecked(ui.m_nCheck != 0);
+}
 
 int CommandOf(const QAction* action)
 {
@@ -244,10 +254,7 @@ void CMDIFrameWnd::UpdateMenuItems(QMenu* menu)
         const int id = CommandOf(action);
         if (id == 0 || action->menu())
             continue;
-        const CCmdUI ui = QueryCommand(id);
-        action->setEnabled(ui.m_bEnabled);
-        action->setCheckable(ui.m_nCheck != 0);
-        action->setChecked(ui.m_nCheck != 0);
+        ApplyState(action, QueryCommand(id));
     }
 }
 
@@ -260,7 +267,7 @@ void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
     if (!placeholder)
         return;
     for (QAction* action : menu->actions())
-        if (action->property("pixmoraRecentEntry").toBool())
+        if (action->property(kRecentEntry).toBool())
             menu->removeAction(action), action->deleteLater();
     const QStringList files = m_recentFiles ? m_recentFiles() : QStringList();
     // With no recent files the placeholder stays, disabled, as "Recent File".
@@ -268,7 +275,7 @@ void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
     for (int i = 0; i < files.size(); ++i) {
         auto* entry = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]), menu);
         entry->setProperty(kCommandProperty, ID_FILE_MRU_FILE1 + i);
-        entry->setProperty("pixmoraRecentEntry", true);
+        entry->setProperty(kRecentEntry, true);
         if (m_commandStrings)
             entry->setStatusTip(m_commandStrings(ID_FILE_MRU_FILE1).prompt);
         const int id = ID_FILE_MRU_FILE1 + i;
@@ -285,18 +292,18 @@ void CMDIFrameWnd::FillWindowList(QMenu* menu)
     if (!isWindowMenu)
         return;
     for (QAction* action : actions)
-        if (action->property("pixmoraWindowEntry").toBool())
+        if (action->property(kWindowEntry).toBool())
             menu->removeAction(action), action->deleteLater();
     const auto frames = ChildFrames();
     if (frames.empty())
         return;
     QAction* separator = menu->addSeparator();
-    separator->setProperty("pixmoraWindowEntry", true);
+    separator->setProperty(kWindowEntry, true);
     CMDIChildWnd* active = MDIGetActive();
     for (std::size_t i = 0; i < frames.size(); ++i) {
         CMDIChildWnd* frame = frames[i];
         QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(frame->windowTitle()));
-        entry->setProperty("pixmoraWindowEntry", true);
+        entry->setProperty(kWindowEntry, true);
         entry->setCheckable(frame == active);
         entry->setChecked(frame == active);
         connect(entry, &QAction::triggered, this, [this, frame] { MDIActivate(frame); });
@@ -305,12 +312,8 @@ void CMDIFrameWnd::FillWindowList(QMenu* menu)
 
 void CMDIFrameWnd::UpdateCommandActions()
 {
-    for (auto& [id, action] : m_actions) {
-        const CCmdUI ui = QueryCommand(id);
-        action->setEnabled(ui.m_bEnabled);
-        action->setCheckable(true);
-        action->setChecked(ui.m_nCheck != 0);
-    }
+    for (auto& [id, action] : m_actions)
+        ApplyState(action, QueryCommand(id));
 }
 
 void CMDIFrameWnd::OnIdle()
