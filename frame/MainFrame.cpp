@@ -16,10 +16,15 @@
 #include "resources/Resource.h"
 #include "resources/Toolbars.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -34,6 +39,26 @@ void PlayDataSound(const char* name)
     platform().PlaySound(LocateDataFile(QString::fromLatin1(name)));
 }
 
+// The stored rectangle is used as it is, however odd, as far as a window can be placed: a
+// coordinate beyond any desktop is held where the window's rectangle still fits an int.
+int Coordinate(long long value)
+{
+    return int(std::clamp<long long>(value, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+}
+
+// As on the platform the editor was first written for, a window is never made larger than
+// the desktop; an absurd stored size would otherwise ask for an enormous backing store.
+QSize OuterSize(const CRect& rect, QSize frame = QSize(0, 0))
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize desktop = screen ? screen->virtualSize() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const auto extent = [](long long wanted, int largest) {
+        return int(std::clamp<long long>(wanted, 1, std::max(1, largest)));
+    };
+    return { extent(1LL * rect.right - rect.left, desktop.width()) - frame.width(),
+        extent(1LL * rect.bottom - rect.top, desktop.height()) - frame.height() };
+}
+
 CommandStrings StringsOf(int id)
 {
     const CommandText* text = FindCommandText(id);
@@ -44,10 +69,7 @@ CommandStrings StringsOf(int id)
 
 } // namespace
 
-CMainFrame::CMainFrame()
-{
-    toolState.previousTool = ID_TOOL_BRUSH;
-}
+CMainFrame::CMainFrame() { toolState.previousTool = ID_TOOL_BRUSH; }
 
 CMainFrame::~CMainFrame() = default;
 
@@ -63,10 +85,10 @@ void CMainFrame::PreCreateWindow()
 {
     LoadWindowSettings(m_rcWindow);
     LoadStrengths();
-    // The stored rectangle is the outer one; it is applied as such once the window manager
-    // has added its frame (showEvent).
-    move(m_rcWindow.left, m_rcWindow.top);
-    resize(std::max(1, m_rcWindow.Width()), std::max(1, m_rcWindow.Height()));
+    // The stored rectangle is the outer one; it is applied as such once the frame is known
+    // (FitOuterRectangle).
+    move(Coordinate(m_rcWindow.left), Coordinate(m_rcWindow.top));
+    resize(OuterSize(m_rcWindow));
 }
 
 bool CMainFrame::OnCreate()
@@ -118,7 +140,8 @@ bool CMainFrame::CreateBars()
         palette->SetPaletteColumns(columns);
         addDockWidget(Qt::LeftDockWidgetArea, palette);
         palette->setFloating(true);
-        palette->move(m_rcWindow.left + offset.x(), m_rcWindow.top + offset.y());
+        palette->move(Coordinate(1LL * m_rcWindow.left + offset.x()),
+            Coordinate(1LL * m_rcWindow.top + offset.y()));
         return palette;
     };
     m_wndToolsPalette = makePalette(ToolsPalette(), 2, QPoint(10, 85));
@@ -160,27 +183,38 @@ bool CMainFrame::event(QEvent* event)
 {
     if (event->type() == QEvent::KeyRelease || event->type() == QEvent::WindowActivate)
         UpdateIndicators();
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize)
+        && m_placement == Placement::FrameUnknown && FitOuterRectangle())
+        m_placement = Placement::Done;
     return CMDIFrameWnd::event(event);
 }
 
 void CMainFrame::showEvent(QShowEvent* event)
 {
     CMDIFrameWnd::showEvent(event);
-    if (m_bPlaced)
-        return;
-    m_bPlaced = true;
-    // Make the outer frame, not the client area, match the stored rectangle.
+    if (m_placement == Placement::NotShown)
+        m_placement = FitOuterRectangle() ? Placement::Done : Placement::FrameUnknown;
+}
+
+// The stored rectangle is the outer one, but Qt sizes the client area. Some platforms know
+// the window's frame when it is shown, X11 only once the window manager has decorated it (a
+// move or resize follows); without any frame the client rectangle already is the outer one.
+// False while the frame is not known.
+bool CMainFrame::FitOuterRectangle()
+{
     const QSize extra = frameGeometry().size() - geometry().size();
-    if (!extra.isEmpty())
-        resize(std::max(1, m_rcWindow.Width() - extra.width()),
-            std::max(1, m_rcWindow.Height() - extra.height()));
-    move(m_rcWindow.left, m_rcWindow.top);
+    if (extra.isNull() || windowState() != Qt::WindowNoState)
+        return false;
+    resize(OuterSize(m_rcWindow, extra).expandedTo(QSize(1, 1)));
+    move(Coordinate(m_rcWindow.left), Coordinate(m_rcWindow.top));
+    return true;
 }
 
 CRect CMainFrame::GetWindowRect() const
 {
     const QRect outer = frameGeometry();
-    return { outer.left(), outer.top(), outer.left() + outer.width(), outer.top() + outer.height() };
+    return { outer.left(), outer.top(), outer.left() + outer.width(),
+        outer.top() + outer.height() };
 }
 
 void CMainFrame::OnDestroyFrame()
@@ -192,13 +226,18 @@ void CMainFrame::OnDestroyFrame()
 bool CMainFrame::OnCmdMsg(int id, CCmdUI* pCmdUI)
 {
     static const CommandMap<CMainFrame> map = {
-        OnCommandRange(ID_TOOL_BRUSH, ID_TOOL_FLOOD_FILL, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
-        OnCommandRange(ID_TOOL_ERASER, ID_TOOL_ERASER, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
-        OnCommandRange(ID_TOOL_DARKEN, ID_TOOL_LIGHTEN, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(
+            ID_TOOL_BRUSH, ID_TOOL_FLOOD_FILL, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(
+            ID_TOOL_ERASER, ID_TOOL_ERASER, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(
+            ID_TOOL_DARKEN, ID_TOOL_LIGHTEN, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
         OnCommandRange(ID_TOOL_STRAIGHT_LINE_H, ID_TOOL_STRAIGHT_LINE_V, &CMainFrame::OnTool,
             &CMainFrame::OnUpdateTool),
-        OnCommandRange(ID_TOOL_SELECTOR, ID_TOOL_SELECTOR, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
-        OnCommandRange(ID_PEN_1X1, ID_PEN_ROUND, &CMainFrame::OnPenSize, &CMainFrame::OnUpdatePenSize),
+        OnCommandRange(
+            ID_TOOL_SELECTOR, ID_TOOL_SELECTOR, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+        OnCommandRange(
+            ID_PEN_1X1, ID_PEN_ROUND, &CMainFrame::OnPenSize, &CMainFrame::OnUpdatePenSize),
         OnCommand(ID_ANTI_ALIAS, &CMainFrame::OnAntiAlias, &CMainFrame::OnUpdateAntiAlias),
         OnCommand(ID_VIEW_TOOL_PALETTE, &CMainFrame::OnViewToolPalette,
             &CMainFrame::OnUpdateViewToolPalette),
@@ -246,7 +285,10 @@ void CMainFrame::OnAntiAlias()
     PlayDataSound("alias.wav");
 }
 
-void CMainFrame::OnUpdateAntiAlias(CCmdUI* pCmdUI) { pCmdUI->SetCheck(toolState.antiAlias != 0 ? 1 : 0); }
+void CMainFrame::OnUpdateAntiAlias(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(toolState.antiAlias != 0 ? 1 : 0);
+}
 
 void CMainFrame::OnViewToolPalette()
 {
@@ -254,7 +296,10 @@ void CMainFrame::OnViewToolPalette()
     m_wndToolsPalette->setVisible(m_bToolPalette != 0);
 }
 
-void CMainFrame::OnUpdateViewToolPalette(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bToolPalette ? 1 : 0); }
+void CMainFrame::OnUpdateViewToolPalette(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bToolPalette ? 1 : 0);
+}
 
 void CMainFrame::OnViewBrushPalette()
 {
@@ -262,13 +307,18 @@ void CMainFrame::OnViewBrushPalette()
     m_wndBrushPalette->setVisible(m_bBrushPalette != 0);
 }
 
-void CMainFrame::OnUpdateViewBrushPalette(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bBrushPalette ? 1 : 0); }
+void CMainFrame::OnUpdateViewBrushPalette(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bBrushPalette ? 1 : 0);
+}
 
-void CMainFrame::OnViewToolbar() { m_wndToolBar->setVisible(!m_wndToolBar->isVisible()); }
+// The bar's own visibility, as its check mark shows it, not whether it is on screen (no bar
+// is while the frame itself is hidden).
+void CMainFrame::OnViewToolbar() { m_wndToolBar->setVisible(m_wndToolBar->isHidden()); }
 
 void CMainFrame::OnUpdateViewToolbar(CCmdUI* pCmdUI)
 {
     pCmdUI->SetCheck(m_wndToolBar->isVisibleTo(this) ? 1 : 0);
 }
 
-void CMainFrame::OnPreferences() { RunPreferencesCommand(this); }
+void CMainFrame::OnPreferences() { RunPreferencesCommand(this, m_preferencesRunner); }

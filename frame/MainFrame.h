@@ -4,6 +4,7 @@
 // between runs.
 #pragma once
 
+#include "frame/PreferencesDlg.h"
 #include "framework/MDIFrameWnd.h"
 
 #include <QPointer>
@@ -35,6 +36,8 @@ public:
     void OnViewToolbar();
     void OnUpdateViewToolbar(CCmdUI* pCmdUI);
     void OnPreferences();
+    // What runs the preferences dialog modally (IDOK or IDCANCEL); tests stand in for the user.
+    void SetPreferencesRunner(PreferencesRunner runner) { m_preferencesRunner = std::move(runner); }
     // The lock keys' indicators, lit from the keyboard's state where the platform reports it.
     void UpdateIndicators();
 
@@ -58,7 +61,12 @@ private:
     bool CreateBars();
     void CreateStatusBar();
     CRect GetWindowRect() const;
+    bool FitOuterRectangle();
+
+    // The window is placed once, when its frame is first known (see FitOuterRectangle).
+    enum class Placement { NotShown, FrameUnknown, Done };
 
     std::map<int, QLabel*> m_indicators;
-    bool m_bPlaced = false;
+    Placement m_placement = Placement::NotShown;
+    PreferencesRunner m_preferencesRunner = &CPreferencesDlg::DoModal;
 };

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QMainWindow>
+#include <QMoveEvent>
 #include <QToolButton>
 
 namespace {
@@ -32,13 +33,36 @@ CPaletteToolBar::CPaletteToolBar(QWidget* parent)
         // A floating bar is wide enough to show its whole name in the caption.
         setMinimumWidth(floating ? fontMetrics().horizontalAdvance(windowTitle()) + kCaptionButtons : 0);
         Relayout();
+        // Qt docks a floating bar from its caption's float button or a double-click on the
+        // caption whatever its allowed areas; a bar that may not dock goes back at once.
+        if (!floating && allowedAreas() == Qt::NoDockWidgetArea)
+            QMetaObject::invokeMethod(this, &CPaletteToolBar::Refloat, Qt::QueuedConnection);
     });
 }
 
-bool CPaletteToolBar::LoadToolBar(const ToolbarLayout& layout, const QImage& strip, CMDIFrameWnd* frame)
+void CPaletteToolBar::Refloat()
+{
+    if (isFloating() || allowedAreas() != Qt::NoDockWidgetArea)
+        return;
+    // Floating again passes through Qt's default place; the remembered one is kept aside.
+    const QPoint where = m_floatingPos;
+    setFloating(true);
+    move(where);
+}
+
+void CPaletteToolBar::moveEvent(QMoveEvent* event)
+{
+    QDockWidget::moveEvent(event);
+    if (isFloating())
+        m_floatingPos = pos();
+}
+
+bool CPaletteToolBar::LoadToolBar(
+    const ToolbarLayout& layout, const QImage& strip, CMDIFrameWnd* frame)
 {
     const QSize size = layout.buttonSize;
-    if (strip.isNull() || strip.width() < size.width() * layout.ImageCount() || strip.height() < size.height())
+    if (strip.isNull() || strip.width() < size.width() * layout.ImageCount()
+        || strip.height() < size.height())
         return false;
     int picture = 0;
     for (int id : layout.buttons) {
@@ -50,8 +74,8 @@ bool CPaletteToolBar::LoadToolBar(const ToolbarLayout& layout, const QImage& str
             continue;
         }
         QAction* action = frame->CommandAction(id);
-        action->setIcon(QPixmap::fromImage(
-            strip.copy(picture * size.width(), 0, size.width(), size.height())));
+        action->setIcon(
+            QPixmap::fromImage(strip.copy(picture * size.width(), 0, size.width(), size.height())));
         ++picture;
         auto* button = new QToolButton(m_content);
         button->setDefaultAction(action);

@@ -33,9 +33,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void Relayout();
+    void Refloat();
     bool IsVertical() const;
 
     QWidget* m_content;
@@ -43,4 +45,6 @@ private:
     std::vector<QWidget*> m_items;
     std::vector<bool> m_wrap;
     bool m_bFlyBy = true;
+    // Where the bar last floated (its outer top-left on the screen).
+    QPoint m_floatingPos;
 };

@@ -94,7 +94,8 @@ void CMDIFrameWnd::SetAccelerators(const std::vector<std::pair<QKeySequence, int
         auto* shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WindowShortcut);
         const int command = id;
-        connect(shortcut, &QShortcut::activated, this, [this, command] { ExecuteCommand(command); });
+        connect(
+            shortcut, &QShortcut::activated, this, [this, command] { ExecuteCommand(command); });
     }
 }
 
@@ -192,7 +193,8 @@ void CMDIFrameWnd::ExecuteCommand(int id)
         m_bContextHelp = false;
         QApplication::restoreOverrideCursor();
         const CommandStrings strings = m_commandStrings ? m_commandStrings(id) : CommandStrings {};
-        QWhatsThis::showText(QCursor::pos(), strings.prompt.isEmpty() ? strings.tooltip : strings.prompt, this);
+        QWhatsThis::showText(
+            QCursor::pos(), strings.prompt.isEmpty() ? strings.tooltip : strings.prompt, this);
         return;
     }
     if (!QueryCommand(id).m_bEnabled)
@@ -302,7 +304,8 @@ void CMDIFrameWnd::FillWindowList(QMenu* menu)
     CMDIChildWnd* active = MDIGetActive();
     for (std::size_t i = 0; i < frames.size(); ++i) {
         CMDIChildWnd* frame = frames[i];
-        QAction* entry = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(frame->windowTitle()));
+        QAction* entry
+            = menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(frame->windowTitle()));
         entry->setProperty(kWindowEntry, true);
         entry->setCheckable(frame == active);
         entry->setChecked(frame == active);
@@ -352,8 +355,8 @@ void CMDIFrameWnd::ShowMenu(const Menu* menu)
 void CMDIFrameWnd::UpdateFrameTitle()
 {
     CDocument* doc = GetActiveDocument();
-    setWindowTitle(doc ? QStringLiteral("%1 - %2").arg(AfxGetAppTitle(), doc->GetTitle())
-                       : AfxGetAppTitle());
+    setWindowTitle(
+        doc ? QStringLiteral("%1 - %2").arg(AfxGetAppTitle(), doc->GetTitle()) : AfxGetAppTitle());
 }
 
 bool CMDIFrameWnd::event(QEvent* event)
@@ -434,7 +437,7 @@ void CMDIFrameWnd::OnHelpTopics()
     dialog->show();
 }
 
-void CMDIFrameWnd::OnViewStatusBar() { statusBar()->setVisible(!statusBar()->isVisible()); }
+void CMDIFrameWnd::OnViewStatusBar() { statusBar()->setVisible(statusBar()->isHidden()); }
 
 void CMDIFrameWnd::OnUpdateViewStatusBar(CCmdUI* pCmdUI)
 {

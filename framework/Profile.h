@@ -6,7 +6,9 @@
 //
 // Every call opens the store, so a write is on disk when the call returns and a later start
 // (or another QSettings instance) sees it. A damaged or unreadable file never stops the
-// program: a value that cannot be read as the asked type gives the default.
+// program: a value that cannot be read as the asked type gives the default, and serialized
+// values (which this store never writes, and which QSettings would decode trusting their
+// sizes) are taken out of the file before it is read.
 #pragma once
 
 #include <QString>

@@ -116,3 +116,38 @@ TEST(Profile, HandEditedEntriesWithPlainSpacesAreFound)
     EXPECT_EQ(GetProfileInt("Tools", "pen size", 32819), 32821);
     EXPECT_EQ(GetProfileString("Recent File List", "File1"), "/tmp/a, b.ico");
 }
+
+TEST(Profile, SerializedValuesAreDroppedBeforeTheyCanExhaustMemory)
+{
+    // A list that claims four billion elements, spelled the ways the file format allows: plain,
+    // with the "@" escaped, continued over two lines, and on lines ended by CR alone. Decoding
+    // any of them would try to reserve tens of gigabytes.
+    FreshProfile fresh;
+    ASSERT_TRUE(FreshProfile::WriteRawFile(
+        "[Position]\n"
+        "left=@Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\n"
+        "top=33\n"
+        "[Tools]\n"
+        "last=\\x40Variant(\\0\\0\\0\\v\\xff\\xff\\xff\\xf0)\n"
+        "pen size=32821\n"
+        "anti alias=\"@Var\\\n"
+        "iant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\"\n"
+        "[Settings]\rcca=2\rbca=@Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\r"
+        "[Recent File List]\n"
+        "File1=/tmp/@Variant(1).ico\n"
+        "File2=@@Variant(2).ico\n"));
+    EXPECT_EQ(GetProfileInt("Position", "left", 10), 10);
+    EXPECT_EQ(GetProfileInt("Position", "top", 10), 33);
+    EXPECT_EQ(GetProfileInt("Tools", "last", 32772), 32772);
+    EXPECT_EQ(GetProfileInt("Tools", "pen size", 32819), 32821);
+    EXPECT_EQ(GetProfileInt("Tools", "anti alias", 1), 1);
+    EXPECT_EQ(GetProfileInt("Settings", "bca", 1), 1);
+    EXPECT_EQ(GetProfileInt("Settings", "cca", 1), 2);
+    // Text that merely contains the marker, or starts with it escaped, is text.
+    EXPECT_EQ(GetProfileString("Recent File List", "File1"), "/tmp/@Variant(1).ico");
+    EXPECT_EQ(GetProfileString("Recent File List", "File2"), "@Variant(2).ico");
+
+    EXPECT_TRUE(WriteProfileInt("Position", "left", 50));
+    EXPECT_EQ(ReadFromDisk("Position/left").toString(), "50");
+    EXPECT_EQ(ReadFromDisk("Position/top").toString(), "33");
+}
