@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolButton>
 #include <algorithm>
 #include <climits>
@@ -574,4 +575,18 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
     // OK takes effect at once.
     EXPECT_EQ(brushStrengths.colorCommandStrength, 2);
     EXPECT_EQ(brushStrengths.colorBrushStrength, 1);
+}
+
+TEST_F(MainFrameTest, KeysStillWorkWhileAFloatingPaletteIsActive)
+{
+    AppHarness h;
+    CMainFrame& frame = h.frame();
+    QApplication::setActiveWindow(frame.m_wndToolsPalette);
+    QTest::keyClick(frame.m_wndToolsPalette, Qt::Key_N, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_EQ(h.Windows().size(), 2u);
+    // And as ever from the main window itself.
+    QApplication::setActiveWindow(&frame);
+    QTest::keyClick(&frame, Qt::Key_F8);
+    EXPECT_TRUE(h.IsChecked(ID_VIEW_48));
 }
