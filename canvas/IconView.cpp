@@ -230,6 +230,23 @@ bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
         OnCommand(ID_EDIT_REDO, &CIconView::OnEditRedo, &CIconView::OnUpdateEditRedo),
         OnCommand(ID_UNSELECT, &CIconView::OnEditUnselect, &CIconView::OnUpdateEditUnselect),
         OnCommand(ID_MOVE_SELECTION, &CIconView::OnMoveSelection, &CIconView::OnUpdateMoveSelection),
+        // Rotation, flipping and clearing
+        OnCommand(ID_ROTATE_180, &CIconView::OnImageRotate180),
+        OnCommand(ID_FLIP_VERTICAL, &CIconView::OnImageFlipVertical),
+        OnCommand(ID_FLIP_HORIZONTAL, &CIconView::OnImageFlipHorizontal),
+        OnCommand(ID_ROTATE_CCW, &CIconView::OnImageRotateCcw),
+        OnCommand(ID_ROTATE_CW, &CIconView::OnImageRotateCw),
+        OnCommand(ID_IMAGE_CLEAR, &CIconView::OnEditClearImage),
+        // Colour adjustments and curved-edge frame
+        OnCommand(ID_MAKE_LIGHTER, &CIconView::OnImageLighter),
+        OnCommand(ID_MAKE_DARKER, &CIconView::OnImageDarker),
+        OnCommand(ID_ADD_RED, &CIconView::OnImageAddRed),
+        OnCommand(ID_ADD_GREEN, &CIconView::OnImageAddGreen),
+        OnCommand(ID_ADD_BLUE, &CIconView::OnImageAddBlue),
+        OnCommand(ID_REMOVE_RED, &CIconView::OnImageRemoveRed),
+        OnCommand(ID_REMOVE_GREEN, &CIconView::OnImageRemoveGreen),
+        OnCommand(ID_REMOVE_BLUE, &CIconView::OnImageRemoveBlue),
+        OnCommand(ID_CURVED_EDGE_FRAME, &CIconView::OnActionsCurvedFrame),
     };
     return DispatchCommand(*this, map, id, pCmdUI) || CView::OnCmdMsg(id, pCmdUI);
 }

@@ -98,6 +98,30 @@ public:
     void MoveStep();
     void EndMove();
 
+    // Rotation, flipping and clearing (editing/IconViewTransforms.cpp). The 180-degree
+    // rotation, the flips and Clear act on the selection box; the quarter turns on the whole
+    // image.
+    void OnImageRotate180();
+    void OnImageFlipVertical();
+    void OnImageFlipHorizontal();
+    void OnImageRotateCcw();
+    void OnImageRotateCw();
+    void OnEditClearImage();
+
+    // Colour adjustments and curved-edge frame (editing/IconViewColors.cpp)
+    // Adds the signed offsets to the channels of every painted cell of the active image, each
+    // channel saturating on its own; clipped to the selection like every write.
+    void AdjustColours(int dRed, int dGreen, int dBlue);
+    void OnImageLighter();
+    void OnImageDarker();
+    void OnImageAddRed();
+    void OnImageAddGreen();
+    void OnImageAddBlue();
+    void OnImageRemoveRed();
+    void OnImageRemoveGreen();
+    void OnImageRemoveBlue();
+    void OnActionsCurvedFrame();
+
     // Geometry of the active canvas
     int Side() const { return kImageSides[std::size_t(m_nSize)]; }
     int CellSize() const;
