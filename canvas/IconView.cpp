@@ -230,6 +230,11 @@ bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
         OnCommand(ID_EDIT_REDO, &CIconView::OnEditRedo, &CIconView::OnUpdateEditRedo),
         OnCommand(ID_UNSELECT, &CIconView::OnEditUnselect, &CIconView::OnUpdateEditUnselect),
         OnCommand(ID_MOVE_SELECTION, &CIconView::OnMoveSelection, &CIconView::OnUpdateMoveSelection),
+        OnCommand(ID_EDIT_CUT, &CIconView::OnEditCut),
+        OnCommand(ID_EDIT_COPY, &CIconView::OnEditCopy),
+        OnCommand(ID_EDIT_PASTE_INTERNAL, &CIconView::OnEditPasteInternal,
+            &CIconView::OnUpdateEditPasteInternal),
+        OnCommand(ID_EDIT_PASTE, &CIconView::OnEditPaste, &CIconView::OnUpdateEditPaste),
     };
     return DispatchCommand(*this, map, id, pCmdUI) || CView::OnCmdMsg(id, pCmdUI);
 }
