@@ -247,6 +247,12 @@ bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
         OnCommand(ID_REMOVE_GREEN, &CIconView::OnImageRemoveGreen),
         OnCommand(ID_REMOVE_BLUE, &CIconView::OnImageRemoveBlue),
         OnCommand(ID_CURVED_EDGE_FRAME, &CIconView::OnActionsCurvedFrame),
+        // Clipboards
+        OnCommand(ID_EDIT_CUT, &CIconView::OnEditCut),
+        OnCommand(ID_EDIT_COPY, &CIconView::OnEditCopy),
+        OnCommand(ID_EDIT_PASTE_INTERNAL, &CIconView::OnEditPasteInternal,
+            &CIconView::OnUpdateEditPasteInternal),
+        OnCommand(ID_EDIT_PASTE, &CIconView::OnEditPaste, &CIconView::OnUpdateEditPaste),
     };
     return DispatchCommand(*this, map, id, pCmdUI) || CView::OnCmdMsg(id, pCmdUI);
 }

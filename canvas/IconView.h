@@ -122,6 +122,14 @@ public:
     void OnImageRemoveBlue();
     void OnActionsCurvedFrame();
 
+    // Clipboards (editing/IconViewClipboard.cpp)
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPasteInternal();
+    void OnUpdateEditPasteInternal(CCmdUI* pCmdUI);
+    void OnEditPaste();
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+
     // Geometry of the active canvas
     int Side() const { return kImageSides[std::size_t(m_nSize)]; }
     int CellSize() const;

@@ -21,6 +21,8 @@ public:
     QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     void PlaySound(const QString&) override { }
     void SetWaitCursor(bool) override { }
+    bool ClipboardHasImage() override { return false; }
+    QImage ClipboardImage() override { return {}; }
 
 private:
     QTextStream& m_err;

@@ -8,27 +8,6 @@
 
 namespace {
 
-bool HasEntryInside(const ChangeList& list, const CRect& box)
-{
-    for (const PixelChange& change : list.Entries())
-        if (box.PtInRect(CPoint(change.x, change.y)))
-            return true;
-    return false;
-}
-
-// The history notes colours by position. When cells of box move without the move being
-// noted, a held step that touches box would put its old colours back at positions that now
-// hold other parts of the picture, so such a step is dropped and cannot be replayed. The undo
-// list survives when the move is noted in it: it then holds every moved cell's first value.
-void DropStepsMovedUnder(CIconView& view, const CRect& box, bool movesNoted)
-{
-    const std::size_t s = std::size_t(view.m_nSize);
-    if (!movesNoted && HasEntryInside(view.m_undo[s], box))
-        DiscardChanges(view.m_undo[s]);
-    if (HasEntryInside(view.m_redo[s], box))
-        DiscardChanges(view.m_redo[s]);
-}
-
 // Mirrors the selection box left to right, top to bottom, or both (a half turn). Every cell of
 // the box is written, also where its value stays, and joins the current step only while
 // recording is on.
@@ -36,7 +15,6 @@ void MirrorSelection(CIconView& view, bool leftRight, bool topBottom)
 {
     const CRect box = view.Selection();
     const std::size_t s = std::size_t(view.m_nSize);
-    DropStepsMovedUnder(view, box, view.m_undo[s].recording != 0);
     const IconGrid& grid = view.GetDocument()->m_pixels[s];
     IconGrid old;
     for (int x = box.left; x < box.right; ++x)
@@ -59,7 +37,6 @@ void RotateQuarter(CIconView& view, bool clockwise)
     if (!doc)
         return;
     const int n = view.Side();
-    DropStepsMovedUnder(view, CRect(0, 0, n, n), false);
     IconGrid& grid = doc->m_pixels[std::size_t(view.m_nSize)];
     IconGrid turned;
     for (int x = 0; x < n; ++x) {

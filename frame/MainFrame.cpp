@@ -1,6 +1,7 @@
 #include "frame/MainFrame.h"
 
 #include "dialogs/SplashBitmapWnd.h"
+#include "editing/InternalClipboard.h"
 #include "frame/PaletteToolBar.h"
 #include "frame/Preferences.h"
 #include "frame/PreferencesDlg.h"
@@ -69,7 +70,12 @@ CommandStrings StringsOf(int id)
 
 } // namespace
 
-CMainFrame::CMainFrame() { toolState.previousTool = ID_TOOL_BRUSH; }
+CMainFrame::CMainFrame()
+{
+    toolState.previousTool = ID_TOOL_BRUSH;
+    // The frame is made once per run, so this is the internal clipboard's start.
+    internalClipboard = EmptyInternalClipboard();
+}
 
 CMainFrame::~CMainFrame() = default;
 

@@ -17,6 +17,8 @@ public:
     QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     void PlaySound(const QString&) override { }
     void SetWaitCursor(bool) override { }
+    bool ClipboardHasImage() override { return false; }
+    QImage ClipboardImage() override { return {}; }
 };
 
 std::unique_ptr<Platform>& current()

@@ -1,10 +1,11 @@
-// The seam between the program and the desktop: message boxes, common dialogs, sound and the
-// wait cursor. The editor installs QtPlatform; tests install a scripted platform that answers
+// The seam between the program and the desktop: message boxes, common dialogs, sound, the
+// wait cursor and the system clipboard. The editor installs QtPlatform; tests install a scripted platform that answers
 // from a queue and records what was asked, so nothing ever blocks on a modal window.
 #pragma once
 
 #include "framework/Types.h"
 
+#include <QImage>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -41,6 +42,10 @@ public:
     // Plays a sound file to the end; a file that cannot be found gives the default beep.
     virtual void PlaySound(const QString& fileName) = 0;
     virtual void SetWaitCursor(bool on) = 0;
+    // The system clipboard, read only: whether it holds a picture, and that picture (a null
+    // image when it holds none).
+    virtual bool ClipboardHasImage() = 0;
+    virtual QImage ClipboardImage() = 0;
 };
 
 // The platform in force. Before anything is installed a console platform is used that writes

@@ -1,11 +1,13 @@
 #include "framework/QtPlatform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QTimer>
 #include <QUrl>
@@ -133,3 +135,11 @@ void QtPlatform::SetWaitCursor(bool on)
     else
         QApplication::restoreOverrideCursor();
 }
+
+bool QtPlatform::ClipboardHasImage()
+{
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasImage();
+}
+
+QImage QtPlatform::ClipboardImage() { return QGuiApplication::clipboard()->image(); }

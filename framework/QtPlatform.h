@@ -11,4 +11,6 @@ public:
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override;
     void SetWaitCursor(bool on) override;
+    bool ClipboardHasImage() override;
+    QImage ClipboardImage() override;
 };

@@ -21,12 +21,16 @@ public:
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override { sounds.push_back(fileName); }
     void SetWaitCursor(bool on) override { waitCursorDepth += on ? 1 : -1; }
+    bool ClipboardHasImage() override { return !clipboardImage.isNull(); }
+    QImage ClipboardImage() override { return clipboardImage; }
 
     // Queued answers; an empty queue answers IDOK / cancel.
     std::deque<int> messageAnswers;
     std::deque<std::optional<COLORREF>> colorAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    // What the system clipboard holds; a null image when it holds no picture.
+    QImage clipboardImage;
 
     std::vector<RecordedMessage> messages;
     std::vector<COLORREF> colorRequests;

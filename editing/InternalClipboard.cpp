@@ -1,0 +1,10 @@
+#include "editing/InternalClipboard.h"
+
+InternalClipboard EmptyInternalClipboard()
+{
+    InternalClipboard empty {};
+    FillGrid(empty.cells, ICON_TRANSPARENT);
+    return empty;
+}
+
+InternalClipboard internalClipboard = EmptyInternalClipboard();
