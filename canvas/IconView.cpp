@@ -230,6 +230,7 @@ bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
         OnCommand(ID_EDIT_REDO, &CIconView::OnEditRedo, &CIconView::OnUpdateEditRedo),
         OnCommand(ID_UNSELECT, &CIconView::OnEditUnselect, &CIconView::OnUpdateEditUnselect),
         OnCommand(ID_MOVE_SELECTION, &CIconView::OnMoveSelection, &CIconView::OnUpdateMoveSelection),
+        OnCommand(ID_TEXT, &CIconView::OnTextTool),
     };
     return DispatchCommand(*this, map, id, pCmdUI) || CView::OnCmdMsg(id, pCmdUI);
 }
