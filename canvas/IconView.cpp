@@ -253,6 +253,8 @@ bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
         OnCommand(ID_EDIT_PASTE_INTERNAL, &CIconView::OnEditPasteInternal,
             &CIconView::OnUpdateEditPasteInternal),
         OnCommand(ID_EDIT_PASTE, &CIconView::OnEditPaste, &CIconView::OnUpdateEditPaste),
+        // Text
+        OnCommand(ID_TEXT, &CIconView::OnTextTool),
     };
     return DispatchCommand(*this, map, id, pCmdUI) || CView::OnCmdMsg(id, pCmdUI);
 }

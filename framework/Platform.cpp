@@ -35,6 +35,11 @@ QString& appTitle()
 
 } // namespace
 
+std::optional<FontChoice> Platform::ChooseFont(QWidget*, const std::optional<FontChoice>&)
+{
+    return std::nullopt;
+}
+
 Platform& platform() { return *current(); }
 
 std::unique_ptr<Platform> SetPlatform(std::unique_ptr<Platform> p)

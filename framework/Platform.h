@@ -6,6 +6,7 @@
 #include "framework/Types.h"
 
 #include <QImage>
+#include <QFont>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -26,6 +27,13 @@ enum : unsigned {
 enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 constexpr unsigned MB_ICONERROR = MB_ICONSTOP;
 
+// What the font dialog shows and returns: the font description (family, size, style,
+// underline, strike-out) and the text colour chosen with it.
+struct FontChoice {
+    QFont font;
+    COLORREF color = RGB(0, 0, 0);
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -34,6 +42,11 @@ public:
     virtual int MessageBox(const QString& text, const QString& caption, unsigned style) = 0;
     // The colour dialog; nullopt when it is cancelled.
     virtual std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) = 0;
+    // The font dialog, offering the screen fonts and the effects colour, underline and
+    // strike-out; it opens on initial when one is given. nullopt when it is cancelled. A
+    // platform without a desktop has no font dialog and answers as if cancelled.
+    virtual std::optional<FontChoice> ChooseFont(
+        QWidget* parent, const std::optional<FontChoice>& initial);
     // File dialogs; an empty string when cancelled.
     virtual QString GetOpenFileName(QWidget* parent, const QString& filter) = 0;
     virtual QString GetSaveFileName(QWidget* parent, const QString& filter,

@@ -1,16 +1,25 @@
 #include "framework/QtPlatform.h"
 
+#include "framework/QtColor.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
+#include <QVBoxLayout>
 #ifdef PIXMORA_HAVE_MULTIMEDIA
 #include <QAudioDevice>
 #include <QMediaDevices>
@@ -82,6 +91,59 @@ std::optional<COLORREF> QtPlatform::ChooseColor(QWidget* parent, COLORREF initia
     if (!chosen.isValid())
         return std::nullopt;
     return RGB(chosen.red(), chosen.green(), chosen.blue());
+}
+
+std::optional<FontChoice> QtPlatform::ChooseFont(
+    QWidget* parent, const std::optional<FontChoice>& initial)
+{
+    // Qt's font dialog offers the family, style, size, underline and strike-out but no colour,
+    // so it is embedded without its own buttons and a colour choice is put beside them.
+    QDialog dialog(parent ? parent : ActiveWindow());
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto* fonts = new QFontDialog(&dialog);
+    fonts->setWindowFlags(Qt::Widget);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    // Without a description of its own the dialog shows the font text is written in until one
+    // is chosen, rather than the first family it happens to list.
+    fonts->setCurrentFont(initial ? initial->font : QApplication::font());
+    // The embedded dialog still answers Escape (and a double-click) by closing itself; that
+    // closes the whole dialog, or it would leave an empty frame behind.
+    QObject::connect(fonts, &QDialog::finished, &dialog, &QDialog::done);
+
+    COLORREF color = initial ? initial->color : RGB(0, 0, 0);
+    auto* colorButton = new QPushButton(&dialog);
+    const auto showColor = [&] {
+        QPixmap swatch(40, 14);
+        swatch.fill(ToQColor(color));
+        colorButton->setIcon(swatch);
+        colorButton->setIconSize(swatch.size());
+    };
+    showColor();
+    QObject::connect(colorButton, &QPushButton::clicked, &dialog, [&] {
+        if (const std::optional<COLORREF> chosen = ChooseColor(&dialog, color)) {
+            color = *chosen;
+            showColor();
+        }
+    });
+    auto* colorLabel = new QLabel(QStringLiteral("&Color:"), &dialog);
+    colorLabel->setBuddy(colorButton);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(colorLabel);
+    bottom->addWidget(colorButton);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(bottom);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return FontChoice { fonts->currentFont(), color };
 }
 
 QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& filter)

@@ -7,6 +7,8 @@ class QtPlatform final : public Platform {
 public:
     int MessageBox(const QString& text, const QString& caption, unsigned style) override;
     std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) override;
+    std::optional<FontChoice> ChooseFont(
+        QWidget* parent, const std::optional<FontChoice>& initial) override;
     QString GetOpenFileName(QWidget* parent, const QString& filter) override;
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override;

@@ -23,6 +23,13 @@ std::optional<COLORREF> ScriptedPlatform::ChooseColor(QWidget*, COLORREF initial
     return takeFront(colorAnswers, std::optional<COLORREF>());
 }
 
+std::optional<FontChoice> ScriptedPlatform::ChooseFont(
+    QWidget*, const std::optional<FontChoice>& initial)
+{
+    fontRequests.push_back(initial);
+    return takeFront(fontAnswers, std::optional<FontChoice>());
+}
+
 QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& filter)
 {
     fileFilters.push_back(filter);

@@ -17,6 +17,8 @@ class ScriptedPlatform final : public Platform {
 public:
     int MessageBox(const QString& text, const QString& caption, unsigned style) override;
     std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) override;
+    std::optional<FontChoice> ChooseFont(
+        QWidget* parent, const std::optional<FontChoice>& initial) override;
     QString GetOpenFileName(QWidget* parent, const QString& filter) override;
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override { sounds.push_back(fileName); }
@@ -27,6 +29,7 @@ public:
     // Queued answers; an empty queue answers IDOK / cancel.
     std::deque<int> messageAnswers;
     std::deque<std::optional<COLORREF>> colorAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
     // What the system clipboard holds; a null image when it holds no picture.
@@ -34,6 +37,8 @@ public:
 
     std::vector<RecordedMessage> messages;
     std::vector<COLORREF> colorRequests;
+    // What each font dialog opened on.
+    std::vector<std::optional<FontChoice>> fontRequests;
     std::vector<QString> fileFilters;
     std::vector<QString> sounds;
     int waitCursorDepth = 0;
