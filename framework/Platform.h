@@ -1,6 +1,7 @@
-// The seam between the program and the desktop: message boxes, common dialogs, sound and the
-// wait cursor. The editor installs QtPlatform; tests install a scripted platform that answers
-// from a queue and records what was asked, so nothing ever blocks on a modal window.
+// The seam between the program and the desktop: message boxes, common dialogs, the program's
+// own modal dialogs, sound and the wait cursor. The editor installs QtPlatform; tests install a
+// scripted platform that answers from a queue and records what was asked, so nothing ever
+// blocks on a modal window.
 #pragma once
 
 #include "framework/Types.h"
@@ -9,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // Message box styles and answers, with the values the program was designed against.
@@ -41,6 +43,9 @@ public:
     // Plays a sound file to the end; a file that cannot be found gives the default beep.
     virtual void PlaySound(const QString& fileName) = 0;
     virtual void SetWaitCursor(bool on) = 0;
+    // Runs one of the program's dialogs modally: IDOK when it was accepted, IDCANCEL otherwise.
+    // Without a desktop nobody can answer it, so by default it ends at once as if cancelled.
+    virtual int DoModal(QDialog&) { return IDCANCEL; }
 };
 
 // The platform in force. Before anything is installed a console platform is used that writes

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -132,4 +133,9 @@ void QtPlatform::SetWaitCursor(bool on)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
         QApplication::restoreOverrideCursor();
+}
+
+int QtPlatform::DoModal(QDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }

@@ -11,4 +11,5 @@ public:
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override;
     void SetWaitCursor(bool on) override;
+    int DoModal(QDialog& dialog) override;
 };

@@ -5,6 +5,7 @@
 #include "framework/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 struct RecordedMessage {
@@ -21,16 +22,22 @@ public:
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override { sounds.push_back(fileName); }
     void SetWaitCursor(bool on) override { waitCursorDepth += on ? 1 : -1; }
+    // Records the dialog's title and lets the next queued script act as the user; with no
+    // script the dialog ends as if Escape was pressed, without ever being shown.
+    int DoModal(QDialog& dialog) override;
 
     // Queued answers; an empty queue answers IDOK / cancel.
     std::deque<int> messageAnswers;
     std::deque<std::optional<COLORREF>> colorAnswers;
     std::deque<QString> openAnswers;
     std::deque<QString> saveAnswers;
+    // A script receives the dialog (not shown) and returns what the run answers.
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
 
     std::vector<RecordedMessage> messages;
     std::vector<COLORREF> colorRequests;
     std::vector<QString> fileFilters;
+    std::vector<QString> modalDialogs; // window titles, in the order the dialogs ran
     std::vector<QString> sounds;
     int waitCursorDepth = 0;
 };
