@@ -4,6 +4,7 @@
 #include "app/ChildFrame.h"
 #include "canvas/IconView.h"
 #include "dialogs/SplashBitmapWnd.h"
+#include "dialogs/StartupTipDlg.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
 #include "framework/DocTemplate.h"
@@ -62,6 +63,11 @@ bool CEditorApp::InitInstance()
     for (const QString& unknown : cmdInfo.m_unknownSwitches)
         std::fprintf(stderr, "pixmora: ignoring unknown option %s\n", qPrintable(unknown));
 
+    // Every event passes PreTranslateMessage from here on: the splash appears while the main
+    // frame is created and must see the first press, even one on the tip of the day.
+    m_pEventFilter = std::make_unique<EventFilter>(*this);
+    qApp->installEventFilter(m_pEventFilter.get());
+
     // 2. The splash may show unless a file is being opened or we run embedded.
     const bool openingFile = cmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen;
     if (!openingFile)
@@ -95,9 +101,6 @@ bool CEditorApp::InitInstance()
     // 11. The tip of the day, unless a file was named.
     if (!openingFile)
         ShowStartupTip();
-
-    m_pEventFilter = std::make_unique<EventFilter>(*this);
-    qApp->installEventFilter(m_pEventFilter.get());
     return true;
 }
 
@@ -112,12 +115,16 @@ void CEditorApp::ShowStartupTip()
     ParseCommandLine(cmdInfo);
     if (!cmdInfo.m_bShowSplash)
         return;
-    // The tip dialog arrives with the tips file; nothing is shown until then.
+    // Constructed even when it is not shown: that still moves the walk on by one tip.
+    CStartupTipDlg tip;
+    if (tip.m_bStartup == 1)
+        tip.DoModal();
 }
 
 bool CEditorApp::OnCmdMsg(int id, CCmdUI* pCmdUI)
 {
     static const CommandMap<CEditorApp> map = {
+        OnCommand<CEditorApp>(ID_TIP_OF_THE_DAY, &CEditorApp::OnHelpTipOfTheDay),
         OnCommand<CEditorApp>(ID_APP_ABOUT, &CEditorApp::OnHelpAbout),
         OnCommand<CEditorApp>(ID_FILE_NEW, &CEditorApp::OnFileNew),
         OnCommand<CEditorApp>(ID_FILE_OPEN, &CEditorApp::OnFileOpen),
@@ -128,5 +135,11 @@ bool CEditorApp::OnCmdMsg(int id, CCmdUI* pCmdUI)
 void CEditorApp::OnHelpAbout()
 {
     CAboutBox about(GetMainWnd());
-    about.exec();
+    platform().DoModal(about);
+}
+
+void CEditorApp::OnHelpTipOfTheDay()
+{
+    CStartupTipDlg tip;
+    tip.DoModal();
 }

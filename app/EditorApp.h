@@ -17,6 +17,9 @@ public:
 
     bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
     void OnHelpAbout();
+    // Shows the tip of the day, whether or not it is shown at start-up.
+    void OnHelpTipOfTheDay();
+    // Start-up: the tip of the day, unless switched off or started embedded.
     void ShowStartupTip();
 
     // True after --help or --version printed their text: the program ends without a window.

@@ -1,6 +1,7 @@
-// The seam between the program and the desktop: message boxes, common dialogs, sound, the
-// wait cursor and the system clipboard. The editor installs QtPlatform; tests install a scripted platform that answers
-// from a queue and records what was asked, so nothing ever blocks on a modal window.
+// The seam between the program and the desktop: message boxes, common dialogs, the program's
+// own modal dialogs, sound, the wait cursor and the system clipboard. The editor installs
+// QtPlatform; tests install a scripted platform that answers from a queue and records what was
+// asked, so nothing ever blocks on a modal window.
 #pragma once
 
 #include "framework/Types.h"
@@ -11,6 +12,7 @@
 #include <memory>
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // Message box styles and answers, with the values the program was designed against.
@@ -59,6 +61,9 @@ public:
     // image when it holds none).
     virtual bool ClipboardHasImage() = 0;
     virtual QImage ClipboardImage() = 0;
+    // Runs one of the program's dialogs modally: IDOK when it was accepted, IDCANCEL otherwise.
+    // Without a desktop nobody can answer it, so by default it ends at once as if cancelled.
+    virtual int DoModal(QDialog&) { return IDCANCEL; }
 };
 
 // The platform in force. Before anything is installed a console platform is used that writes

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDialogButtonBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -205,3 +206,8 @@ bool QtPlatform::ClipboardHasImage()
 }
 
 QImage QtPlatform::ClipboardImage() { return QGuiApplication::clipboard()->image(); }
+
+int QtPlatform::DoModal(QDialog& dialog)
+{
+    return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+}

@@ -15,4 +15,5 @@ public:
     void SetWaitCursor(bool on) override;
     bool ClipboardHasImage() override;
     QImage ClipboardImage() override;
+    int DoModal(QDialog& dialog) override;
 };

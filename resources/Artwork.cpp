@@ -95,6 +95,8 @@ QImage Bitmap(int id)
         return Load(QStringLiteral("splash.png"));
     case kSwapBitmap:
         return Load(QStringLiteral("swap.png"));
+    case kTipBulbBitmap:
+        return Load(QStringLiteral("tipbulb.png"));
     default:
         return ToolbarStrip(id);
     }
@@ -103,6 +105,8 @@ QImage Bitmap(int id)
 QImage SwapBitmap() { return Bitmap(kSwapBitmap); }
 
 QImage SplashBitmap() { return Bitmap(kSplashBitmap); }
+
+QImage TipBulbBitmap() { return Bitmap(kTipBulbBitmap); }
 
 QImage AppIconImage(int side)
 {

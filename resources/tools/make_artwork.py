@@ -2,7 +2,8 @@
 """Draws all of Pixmora's pictures and writes them to resources/artwork/.
 
 Every picture is drawn here, pixel by pixel, in the classic 16-colour palette: the toolbar
-strips, the swap button, the application icon (PNGs and pixmora.ico) and the splash picture.
+strips, the swap button, the application icon (PNGs and pixmora.ico), the splash picture and
+the tip of the day's light bulb.
 Only the Python standard library is used; PNGs are written as 8-bit indexed images whose
 palette is exactly the 16 colours, plus one fully transparent entry where a picture has a
 transparent background.
@@ -953,6 +954,62 @@ def small_app_icon():
 
 
 # --------------------------------------------------------------------------------------------
+# Bitmap 104: the light bulb in the corner of the tip of the day (40 x 53, opaque)
+
+def tip_bulb():
+    """A glowing bulb on a screw base, on the white of the tip panel it is drawn on."""
+    c = Canvas(40, 53, WHITE)
+    cx, cy, radius = 20, 18, 12.5
+
+    # Short rays around the glass.
+    for angle in (-150, -120, -90, -60, -30, 180, 0):
+        a = math.radians(angle)
+        inner, outer = radius + 3, radius + 6
+        c.line(round(cx + inner * math.cos(a)), round(cy + inner * math.sin(a)),
+               round(cx + outer * math.cos(a)), round(cy + outer * math.sin(a)), OLIVE)
+
+    def neck_half_width(y):
+        return 9.0 - 3.0 * (y - 27) / 11
+
+    def glass(x, y):
+        if (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2:
+            return True
+        return 27 <= y < 39 and abs(x - cx) <= neck_half_width(y)
+
+    def glass_colour(x, y):
+        # Lit from the upper left: a white highlight, yellow glass, olive dithered shade.
+        dx, dy = x + 0.5 - cx, y + 0.5 - cy
+        if (dx + 5) ** 2 + (dy + 5) ** 2 <= 7 and dy < -3:
+            return WHITE
+        shade = (dx + dy) / (2 * radius)
+        threshold = (BAYER_4[y % 4][x % 4] + 0.5) / 16
+        return OLIVE if shade - 0.35 > threshold * 0.6 else YELLOW
+
+    c.shape(glass, glass_colour, BLACK)
+
+    # The filament on its two support wires.
+    for x in (17, 23):
+        c.line(x, 37, x, 22, GREY)
+    c.art(16, 19, [
+        "R.R.R.R.R",
+        ".R.R.R.R.",
+    ], {'R': RED, '.': CLEAR})
+    c.line(17, 21, 17, 21, MAROON)
+    c.line(23, 21, 23, 21, MAROON)
+
+    # The screw base: silver threads with grey grooves, then the dark contact.
+    c.fill_rect(13, 38, 28, 48, SILVER)
+    for y in range(40, 48, 3):
+        c.line(13, y, 27, y - 1, GREY)
+    c.fill_rect(13, 38, 14, 48, WHITE)
+    c.frame_rect(13, 38, 28, 48, BLACK)
+    c.fill_rect(16, 48, 25, 51, GREY)
+    c.frame_rect(16, 48, 25, 51, BLACK)
+    c.fill_rect(18, 51, 23, 53, BLACK)
+    return c
+
+
+# --------------------------------------------------------------------------------------------
 # Bitmap 103: the splash picture (520 x 317)
 
 BAYER_4 = [[0, 8, 2, 10], [12, 4, 14, 6], [3, 11, 1, 9], [15, 7, 13, 5]]
@@ -1089,6 +1146,7 @@ def build():
         "commands.png": strip([draw() for draw in COMMANDS]),
         "swap.png": swap_bitmap(),
         "splash.png": splash(),
+        "tipbulb.png": tip_bulb(),
     }
     for side in (16, 32, 48):
         pictures[f"pixmora{side}.png"] = app_icon(side)

@@ -84,7 +84,7 @@ TEST(Artwork, ToolbarStripsHoldOneImagePerButton)
     }
     EXPECT_TRUE(ToolbarStrip(201).isNull());
     EXPECT_EQ(ToolbarButtonCount(201), 0);
-    EXPECT_TRUE(Bitmap(104).isNull());
+    EXPECT_TRUE(Bitmap(105).isNull());
 }
 
 TEST(Artwork, EveryButtonIsADistinctPictureOnATransparentFace)
@@ -113,6 +113,7 @@ TEST(Artwork, PicturesUseOnlyTheSixteenColoursOrFullTransparency)
         { "tools", ToolbarStrip(kToolsToolbar) },
         { "swap", SwapBitmap() },
         { "splash", SplashBitmap() },
+        { "tip bulb", TipBulbBitmap() },
         { "icon 16", AppIconImage(16) },
         { "icon 32", AppIconImage(32) },
         { "icon 48", AppIconImage(48) },
@@ -130,14 +131,17 @@ TEST(Artwork, PicturesUseOnlyTheSixteenColoursOrFullTransparency)
     }
 }
 
-TEST(Artwork, SwapButtonAndSplashAreOpaquePicturesOfTheirSize)
+TEST(Artwork, SwapButtonSplashAndBulbAreOpaquePicturesOfTheirSize)
 {
     const QImage swap = SwapBitmap();
     const QImage splash = SplashBitmap();
+    const QImage bulb = TipBulbBitmap();
     EXPECT_EQ(swap.size(), QSize(19, 19));
     EXPECT_EQ(splash.size(), QSize(520, 317));
+    EXPECT_EQ(bulb.size(), QSize(40, 53));
     EXPECT_EQ(Bitmap(kSwapBitmap), swap);
-    for (const QImage& image : { swap, splash }) {
+    EXPECT_EQ(Bitmap(kTipBulbBitmap), bulb);
+    for (const QImage& image : { swap, splash, bulb }) {
         EXPECT_FALSE(image.hasAlphaChannel());
         EXPECT_GE(DistinctColours(image), 4);
     }

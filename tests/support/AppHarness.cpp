@@ -2,6 +2,7 @@
 
 #include "app/EditorApp.h"
 #include "canvas/IconView.h"
+#include "dialogs/SplashBitmapWnd.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
 #include "framework/MDIChildWnd.h"
@@ -17,10 +18,20 @@ void AppHarness::ClearSettings()
 }
 
 AppHarness::AppHarness(const QStringList& arguments)
+    : AppHarness(arguments, HarnessOptions {})
+{
+}
+
+AppHarness::AppHarness(const QStringList& arguments, const HarnessOptions& options)
     : m_app(std::make_unique<CEditorApp>())
 {
+    if (options.prepare)
+        options.prepare(*m_platform);
     m_app->m_arguments = arguments;
     m_started = m_app->InitInstance();
+    if (!options.keepSplash)
+        if (CSplashBitmapWnd* splash = CSplashBitmapWnd::Instance())
+            splash->HideSplash();
     QApplication::processEvents();
 }
 
@@ -30,6 +41,8 @@ AppHarness::~AppHarness()
         m_app->GetMainWnd()->close();
     m_app.reset();
     QApplication::processEvents();
+    // The splash permission is process-wide: one run's must not carry over into the next test.
+    CSplashBitmapWnd::EnableSplash(false);
 }
 
 CMainFrame& AppHarness::frame() { return static_cast<CMainFrame&>(*m_app->GetMainWnd()); }

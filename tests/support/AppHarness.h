@@ -5,6 +5,7 @@
 #include "support/ScriptedPlatform.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class CEditorApp;
@@ -13,12 +14,22 @@ class CIconDoc;
 class CIconView;
 class CMDIChildWnd;
 
+// How a harness starts the editor, beyond its command line.
+struct HarnessOptions {
+    // Runs with the scripted platform before start-up, e.g. to script the tip of the day.
+    std::function<void(ScriptedPlatform&)> prepare;
+    // By default the splash window is closed once start-up is over, as it would be after a
+    // moment, so that tests can type and click at once; true leaves it up.
+    bool keepSplash = false;
+};
+
 class AppHarness {
 public:
     // Removes the settings store, so the run starts as on a fresh install.
     static void ClearSettings();
 
     explicit AppHarness(const QStringList& arguments = {});
+    AppHarness(const QStringList& arguments, const HarnessOptions& options);
     ~AppHarness();
     AppHarness(const AppHarness&) = delete;
     AppHarness& operator=(const AppHarness&) = delete;

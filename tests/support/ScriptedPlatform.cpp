@@ -1,5 +1,7 @@
 #include "support/ScriptedPlatform.h"
 
+#include <QDialog>
+
 namespace {
 template <typename T> T takeFront(std::deque<T>& queue, T fallback)
 {
@@ -40,6 +42,13 @@ QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& filter, const
 {
     fileFilters.push_back(filter);
     return takeFront(saveAnswers, QString());
+}
+
+int ScriptedPlatform::DoModal(QDialog& dialog)
+{
+    modalDialogs.push_back(dialog.windowTitle());
+    const auto script = takeFront(dialogScripts, std::function<int(QDialog&)>());
+    return script ? script(dialog) : int(IDCANCEL);
 }
 
 ScopedScriptedPlatform::ScopedScriptedPlatform()

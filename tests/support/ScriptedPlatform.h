@@ -5,6 +5,7 @@
 #include "framework/Platform.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 struct RecordedMessage {
@@ -25,6 +26,9 @@ public:
     void SetWaitCursor(bool on) override { waitCursorDepth += on ? 1 : -1; }
     bool ClipboardHasImage() override { return !clipboardImage.isNull(); }
     QImage ClipboardImage() override { return clipboardImage; }
+    // Records the dialog's title and lets the next queued script act as the user; with no
+    // script the dialog ends as if Escape was pressed, without ever being shown.
+    int DoModal(QDialog& dialog) override;
 
     // Queued answers; an empty queue answers IDOK / cancel.
     std::deque<int> messageAnswers;
@@ -34,12 +38,15 @@ public:
     std::deque<QString> saveAnswers;
     // What the system clipboard holds; a null image when it holds no picture.
     QImage clipboardImage;
+    // A script receives the dialog (not shown) and returns what the run answers.
+    std::deque<std::function<int(QDialog&)>> dialogScripts;
 
     std::vector<RecordedMessage> messages;
     std::vector<COLORREF> colorRequests;
     // What each font dialog opened on.
     std::vector<std::optional<FontChoice>> fontRequests;
     std::vector<QString> fileFilters;
+    std::vector<QString> modalDialogs; // window titles, in the order the dialogs ran
     std::vector<QString> sounds;
     int waitCursorDepth = 0;
 };
