@@ -16,9 +16,7 @@
 #include "framework/View.h"
 
 #include <array>
-#include <functional>
 
-class CAddTextDlg;
 class CIconDoc;
 class CDC;
 
@@ -134,10 +132,8 @@ public:
 
     // Text (dialogs/IconViewText.cpp): the Add Text dialog writes on the active image's
     // actual-size bitmap and the text's pixels are taken into the image as one recorded batch.
-    // The current tool is not changed. The runner shows the dialog and returns IDOK or
-    // IDCANCEL; empty means modally, tests put a scripted user there.
+    // The current tool is not changed.
     void OnTextTool();
-    std::function<int(CAddTextDlg&)> m_addTextRunner;
 
     // Geometry of the active canvas
     int Side() const { return kImageSides[std::size_t(m_nSize)]; }

@@ -95,7 +95,7 @@ QLineEdit* CAddTextDlg::TextEdit() const
     return static_cast<QLineEdit*>(GetDlgItem(IDC_TEXT_EDIT));
 }
 
-int CAddTextDlg::DoModal() { return exec() == QDialog::Accepted ? IDOK : IDCANCEL; }
+int CAddTextDlg::DoModal() { return platform().DoModal(*this); }
 
 CPoint CAddTextDlg::FrameTopLeft() const
 {

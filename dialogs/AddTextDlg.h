@@ -14,7 +14,6 @@
 #include <QFont>
 #include <QImage>
 #include <QString>
-#include <functional>
 #include <optional>
 
 class CDC;
@@ -27,7 +26,8 @@ public:
     // the dialog.
     CAddTextDlg(CBitmap* source, int n, QWidget* parent = nullptr);
 
-    // Runs the dialog modally; IDOK when the text was applied, IDCANCEL otherwise.
+    // Runs the dialog modally through the platform; IDOK when the text was applied, IDCANCEL
+    // otherwise.
     int DoModal();
 
     // The control with the given id (IDOK, IDCANCEL, IDC_TEXT_*), or none.
@@ -93,7 +93,3 @@ private:
     // White where the applied text's glyphs fell, black elsewhere.
     CBitmap m_bmpGlyphs;
 };
-
-// Runs an Add Text dialog and returns IDOK or IDCANCEL; tests put a scripted user in place of
-// the modal loop.
-using AddTextRunner = std::function<int(CAddTextDlg&)>;

@@ -47,7 +47,6 @@ void CIconView::OnTextTool()
     if (!m_bBitmapsReady || !GetDocument())
         return;
     CAddTextDlg dlg(&m_bmpActual[std::size_t(m_nSize)], Side());
-    const int result = m_addTextRunner ? m_addTextRunner(dlg) : dlg.DoModal();
-    if (result == IDOK)
+    if (dlg.DoModal() == IDOK)
         TakeText(*this, dlg);
 }

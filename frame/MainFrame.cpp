@@ -327,4 +327,4 @@ void CMainFrame::OnUpdateViewToolbar(CCmdUI* pCmdUI)
     pCmdUI->SetCheck(m_wndToolBar->isVisibleTo(this) ? 1 : 0);
 }
 
-void CMainFrame::OnPreferences() { RunPreferencesCommand(this, m_preferencesRunner); }
+void CMainFrame::OnPreferences() { RunPreferencesCommand(this); }

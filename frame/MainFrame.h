@@ -4,7 +4,6 @@
 // between runs.
 #pragma once
 
-#include "frame/PreferencesDlg.h"
 #include "framework/MDIFrameWnd.h"
 
 #include <QPointer>
@@ -36,8 +35,6 @@ public:
     void OnViewToolbar();
     void OnUpdateViewToolbar(CCmdUI* pCmdUI);
     void OnPreferences();
-    // What runs the preferences dialog modally (IDOK or IDCANCEL); tests stand in for the user.
-    void SetPreferencesRunner(PreferencesRunner runner) { m_preferencesRunner = std::move(runner); }
     // The lock keys' indicators, lit from the keyboard's state where the platform reports it.
     void UpdateIndicators();
 
@@ -68,5 +65,4 @@ private:
 
     std::map<int, QLabel*> m_indicators;
     Placement m_placement = Placement::NotShown;
-    PreferencesRunner m_preferencesRunner = &CPreferencesDlg::DoModal;
 };

@@ -164,7 +164,7 @@ void CPreferencesDlg::OnInitDialog() { UpdateData(false); }
 int CPreferencesDlg::DoModal()
 {
     OnInitDialog();
-    return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return platform().DoModal(*this);
 }
 
 void CPreferencesDlg::accept()
@@ -173,7 +173,7 @@ void CPreferencesDlg::accept()
     QDialog::accept();
 }
 
-int RunPreferencesCommand(QWidget* parent, const PreferencesRunner& runModal)
+int RunPreferencesCommand(QWidget* parent)
 {
     CPreferencesDlg dlg(parent);
     // A key that was never written shows as Light, the large canvas and sounds on.
@@ -184,7 +184,7 @@ int RunPreferencesCommand(QWidget* parent, const PreferencesRunner& runModal)
     dlg.m_canvas = GetProfileInt(kSettings, QStringLiteral("snap_div"), 0);
     dlg.m_enableSounds = GetProfileInt(kSettings, QStringLiteral("sound"), 1);
 
-    const int result = runModal(dlg);
+    const int result = dlg.DoModal();
     if (result != IDOK)
         return result;
 

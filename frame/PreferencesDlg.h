@@ -4,7 +4,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -39,7 +38,7 @@ public:
     void UpdateData(bool saveAndValidate);
     // Shows the members; what the dialog does when it opens.
     void OnInitDialog();
-    // Runs the dialog modally; IDOK or IDCANCEL.
+    // Shows the members, then runs the dialog modally through the platform; IDOK or IDCANCEL.
     int DoModal();
 
     // The control with the given id (OK is 1, Cancel 2), or none.
@@ -63,8 +62,5 @@ private:
 
 // Runs the dialog: the "Preferences..." command. The dialog shows what is stored in section
 // "Settings"; on OK the choices are written there and the strengths take effect at once (the
-// canvas size from the next start); Cancel changes nothing. runModal shows the dialog and
-// returns IDOK or IDCANCEL; tests pass their own. Returns what runModal returned.
-using PreferencesRunner = std::function<int(CPreferencesDlg&)>;
-int RunPreferencesCommand(
-    QWidget* parent, const PreferencesRunner& runModal = &CPreferencesDlg::DoModal);
+// canvas size from the next start); Cancel changes nothing. Returns IDOK or IDCANCEL.
+int RunPreferencesCommand(QWidget* parent);

@@ -18,8 +18,8 @@ const QString kText = QStringLiteral("Hi");
 
 void Click(CAddTextDlg& dlg, int id) { static_cast<QPushButton*>(dlg.GetDlgItem(id))->click(); }
 
-// Stands in for the modal loop: the user acts on the open dialog, then a button ends it.
-AddTextRunner UserDoes(std::function<void(CAddTextDlg&)> act, int endingButton)
+// The user at the open dialog: acts on it, then a button ends it.
+std::function<int(CAddTextDlg&)> UserDoes(std::function<void(CAddTextDlg&)> act, int endingButton)
 {
     return [=](CAddTextDlg& dlg) {
         act(dlg);
@@ -27,7 +27,7 @@ AddTextRunner UserDoes(std::function<void(CAddTextDlg&)> act, int endingButton)
         return dlg.result() == QDialog::Accepted ? IDOK : IDCANCEL;
     };
 }
-AddTextRunner Types(const QString& text, int endingButton)
+std::function<int(CAddTextDlg&)> Types(const QString& text, int endingButton)
 {
     return UserDoes([=](CAddTextDlg& dlg) { dlg.TextEdit()->setText(text); }, endingButton);
 }
@@ -266,10 +266,12 @@ namespace {
 
 class TextToolTest : public CanvasTest {
 protected:
-    void RunText(AddTextRunner runner)
+    void RunText(std::function<int(CAddTextDlg&)> user)
     {
-        view->m_addTextRunner = std::move(runner);
+        h->platform().ScriptDialog(std::move(user));
+        const std::size_t shownBefore = h->platform().modalDialogs.size();
         h->Command(ID_TEXT);
+        EXPECT_EQ(h->platform().modalDialogs.size(), shownBefore + 1);
         drive->Paint();
     }
     IconGrid Before() const { return Grid(); }

@@ -519,18 +519,17 @@ TEST_F(MainFrameTest, EveryButtonShowsAPictureAndItsCommandTooltip)
 TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
 {
     std::vector<Seen> seen;
-    // Stands in for the modal loop: the user looks, optionally changes one control, and ends
-    // the dialog with a button.
+    // The user at the open dialog: looks, optionally changes one control, and ends the dialog
+    // with a button.
     const auto user = [&seen](int endingButton, int controlToClick = 0) {
-        return [&seen, endingButton, controlToClick](CPreferencesDlg& dlg) {
-            dlg.OnInitDialog();
+        return std::function([&seen, endingButton, controlToClick](CPreferencesDlg& dlg) {
             seen.push_back({ dlg.m_colorBrush, dlg.m_densityBrush, dlg.m_colorCommand,
                 dlg.m_densityCommand, dlg.m_canvas, dlg.m_enableSounds });
             if (controlToClick)
                 dlg.GetDlgItem(controlToClick)->click();
             dlg.GetDlgItem(endingButton)->click();
             return endingButton;
-        };
+        });
     };
     const auto chooseFromMenu = [](AppHarness& h) {
         QAction* item = OpenMenuItem(h, "&File", "Preferences...");
@@ -543,7 +542,7 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
     // First run: Light, large canvas and sounds on are shown; Cancel stores nothing.
     {
         AppHarness h;
-        h.frame().SetPreferencesRunner(user(IDCANCEL, CPreferencesDlg::IDC_COLOR_BRUSH + 2));
+        h.platform().ScriptDialog(user(IDCANCEL, CPreferencesDlg::IDC_COLOR_BRUSH + 2));
         chooseFromMenu(h);
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0], (Seen { 0, 0, 0, 0, 0, 1 }));
@@ -555,7 +554,7 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
     // large although it is small until OK stores the choice.
     {
         AppHarness h;
-        h.frame().SetPreferencesRunner(user(IDOK, CPreferencesDlg::IDC_ENABLE_SOUNDS));
+        h.platform().ScriptDialog(user(IDOK, CPreferencesDlg::IDC_ENABLE_SOUNDS));
         chooseFromMenu(h);
         ASSERT_EQ(seen.size(), 2u);
         EXPECT_EQ(seen[1], (Seen { 1, 1, 1, 1, 0, 1 }));
@@ -568,7 +567,7 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
     EXPECT_EQ(Stored("Settings", "sound"), 1);
     AppHarness h;
     EXPECT_EQ(cellSize, (std::array<std::int32_t, 3> { 24, 12, 8 }));
-    h.frame().SetPreferencesRunner(user(IDOK, CPreferencesDlg::IDC_COLOR_COMMAND + 2));
+    h.platform().ScriptDialog(user(IDOK, CPreferencesDlg::IDC_COLOR_COMMAND + 2));
     h.Command(ID_PREFERENCES);
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[2].sounds, 1);

@@ -3,6 +3,8 @@
 #include "framework/Platform.h"
 #include "framework/Profile.h"
 #include "support/FreshProfile.h"
+#include "support/QtPrint.h"
+#include "support/ScriptedPlatform.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -45,12 +47,11 @@ void PrintTo(const Shown& s, std::ostream* os)
         << s.sounds;
 }
 
-// Stands in for the modal loop: the dialog opens, the user acts on it, then a button ends it.
-PreferencesRunner UserDoes(
+// The user at the open dialog: looks at what it shows, acts on it, then a button ends it.
+std::function<int(CPreferencesDlg&)> UserDoes(
     std::function<void(CPreferencesDlg&)> act, int endingButton, Shown* shown = nullptr)
 {
     return [=](CPreferencesDlg& dlg) {
-        dlg.OnInitDialog();
         if (shown)
             *shown = ShownBy(dlg);
         act(dlg);
@@ -62,7 +63,14 @@ PreferencesRunner UserDoes(
 class PreferencesDlgTest : public testing::Test {
 protected:
     ~PreferencesDlgTest() override { brushStrengths = { 1, 1, 1, 1 }; }
+    // The "Preferences..." command with user as the one who answers the dialog.
+    int RunWith(std::function<int(CPreferencesDlg&)> user)
+    {
+        platform->ScriptDialog(std::move(user));
+        return RunPreferencesCommand(nullptr);
+    }
     FreshProfile fresh;
+    ScopedScriptedPlatform platform;
 };
 
 } // namespace
@@ -119,8 +127,8 @@ TEST_F(PreferencesDlgTest, NothingIsSelectedBeforeTheValuesAreLoaded)
 TEST_F(PreferencesDlgTest, FirstRunShowsLightLargeAndSoundsAndOkStoresThat)
 {
     Shown shown {};
-    EXPECT_EQ(
-        RunPreferencesCommand(nullptr, UserDoes([](CPreferencesDlg&) {}, IDOK, &shown)), IDOK);
+    EXPECT_EQ(RunWith(UserDoes([](CPreferencesDlg&) {}, IDOK, &shown)), IDOK);
+    EXPECT_EQ(platform->modalDialogs, std::vector<QString> { "Pixmora Preferences" });
     EXPECT_EQ(shown, (Shown { 0, 0, 0, 0, 0, true }));
     for (const char* key : { "bca", "bda", "cca", "cda", "snap_div" })
         EXPECT_EQ(GetProfileInt("Settings", key, -1), 0) << key;
@@ -142,7 +150,7 @@ TEST_F(PreferencesDlgTest, OkStoresTheChoicesMade)
         dlg.GetDlgItem(1032)->click(); // Small Canvas
         dlg.GetDlgItem(1029)->click(); // Enable Sounds off
     };
-    RunPreferencesCommand(nullptr, UserDoes(choose, IDOK, &shown));
+    RunWith(UserDoes(choose, IDOK, &shown));
     EXPECT_EQ(shown, (Shown { 0, 2, 0, 0, 0, true }));
     EXPECT_EQ(GetProfileInt("Settings", "cca", -1), 2);
     EXPECT_EQ(GetProfileInt("Settings", "bca", -1), 1);
@@ -153,7 +161,7 @@ TEST_F(PreferencesDlgTest, OkStoresTheChoicesMade)
     EXPECT_EQ(DensityBrushAmount(brushStrengths.densityBrushStrength), 3);
 
     // The dialog shows what is stored the next time.
-    RunPreferencesCommand(nullptr, UserDoes([](CPreferencesDlg&) {}, IDCANCEL, &shown));
+    RunWith(UserDoes([](CPreferencesDlg&) {}, IDCANCEL, &shown));
     EXPECT_EQ(shown, (Shown { 1, 2, 2, 0, 1, false }));
 }
 
@@ -165,16 +173,15 @@ TEST_F(PreferencesDlgTest, CancelAndEscapeWriteNothing)
         dlg.GetDlgItem(1032)->click();
         dlg.GetDlgItem(1029)->click();
     };
-    EXPECT_EQ(RunPreferencesCommand(nullptr, UserDoes(change, IDCANCEL)), IDCANCEL);
+    EXPECT_EQ(RunWith(UserDoes(change, IDCANCEL)), IDCANCEL);
 
     const auto changeThenEscape = [&](CPreferencesDlg& dlg) {
-        dlg.OnInitDialog();
         change(dlg);
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QCoreApplication::sendEvent(&dlg, &escape);
         return dlg.result() == QDialog::Accepted ? IDOK : IDCANCEL;
     };
-    EXPECT_EQ(RunPreferencesCommand(nullptr, changeThenEscape), IDCANCEL);
+    EXPECT_EQ(RunWith(changeThenEscape), IDCANCEL);
 
     EXPECT_FALSE(QFile::exists(ProfileFileName()));
     EXPECT_EQ(brushStrengths.colorBrushStrength, 1);
@@ -185,7 +192,7 @@ TEST_F(PreferencesDlgTest, AStoredIndexNoButtonShowsSurvivesOk)
     WriteProfileInt("Settings", "bca", 5);
     WriteProfileInt("Settings", "snap_div", 3);
     Shown shown {};
-    RunPreferencesCommand(nullptr, UserDoes([](CPreferencesDlg&) {}, IDOK, &shown));
+    RunWith(UserDoes([](CPreferencesDlg&) {}, IDOK, &shown));
     EXPECT_EQ(shown.colorBrush, -1);
     EXPECT_EQ(shown.canvas, -1);
     EXPECT_EQ(GetProfileInt("Settings", "bca", -1), 5);

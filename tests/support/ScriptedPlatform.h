@@ -4,8 +4,10 @@
 
 #include "framework/Platform.h"
 
+#include <QDialog>
 #include <deque>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 struct RecordedMessage {
@@ -40,6 +42,9 @@ public:
     QImage clipboardImage;
     // A script receives the dialog (not shown) and returns what the run answers.
     std::deque<std::function<int(QDialog&)>> dialogScripts;
+    // Queues a script for the next dialog, which must be a D; any other dialog fails the test
+    // and is cancelled.
+    template <typename D> void ScriptDialog(std::function<int(D&)> script);
 
     std::vector<RecordedMessage> messages;
     std::vector<COLORREF> colorRequests;
@@ -50,6 +55,19 @@ public:
     std::vector<QString> sounds;
     int waitCursorDepth = 0;
 };
+
+template <typename D> void ScriptedPlatform::ScriptDialog(std::function<int(D&)> script)
+{
+    dialogScripts.push_back([script = std::move(script)](QDialog& dialog) {
+        auto* expected = dynamic_cast<D*>(&dialog);
+        if (!expected) {
+            ADD_FAILURE() << "a script for another dialog met "
+                          << dialog.windowTitle().toStdString();
+            return int(IDCANCEL);
+        }
+        return script(*expected);
+    });
+}
 
 // Installs a fresh ScriptedPlatform for the lifetime of the object.
 class ScopedScriptedPlatform {
