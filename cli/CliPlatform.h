@@ -8,7 +8,7 @@
 #include <QTextStream>
 #include <memory>
 
-class CliPlatform final : public Platform {
+class CliPlatform final : public ConsolePlatform {
 public:
     explicit CliPlatform(QTextStream& err);
 
@@ -16,13 +16,6 @@ public:
     void SetContext(const QString& context) { m_context = context; }
 
     int MessageBox(const QString& text, const QString& caption, unsigned style) override;
-    std::optional<COLORREF> ChooseColor(QWidget*, COLORREF) override { return std::nullopt; }
-    QString GetOpenFileName(QWidget*, const QString&) override { return {}; }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    void PlaySound(const QString&) override { }
-    void SetWaitCursor(bool) override { }
-    bool ClipboardHasImage() override { return false; }
-    QImage ClipboardImage() override { return {}; }
 
 private:
     QTextStream& m_err;

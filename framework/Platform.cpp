@@ -4,23 +4,6 @@
 
 namespace {
 
-// Used when no desktop is present (the command-line tool, early start-up).
-class ConsolePlatform final : public Platform {
-public:
-    int MessageBox(const QString& text, const QString& caption, unsigned style) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
-        return (style & 0xF) == MB_OK ? IDOK : IDCANCEL;
-    }
-    std::optional<COLORREF> ChooseColor(QWidget*, COLORREF) override { return std::nullopt; }
-    QString GetOpenFileName(QWidget*, const QString&) override { return {}; }
-    QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    void PlaySound(const QString&) override { }
-    void SetWaitCursor(bool) override { }
-    bool ClipboardHasImage() override { return false; }
-    QImage ClipboardImage() override { return {}; }
-};
-
 std::unique_ptr<Platform>& current()
 {
     static std::unique_ptr<Platform> instance = std::make_unique<ConsolePlatform>();
@@ -34,6 +17,13 @@ QString& appTitle()
 }
 
 } // namespace
+
+int ConsolePlatform::MessageBox(const QString& text, const QString& caption, unsigned style)
+{
+    std::fprintf(stderr, "%s: %s\n", qPrintable(caption), qPrintable(text));
+    // Nobody can answer: OK-only boxes are acknowledged, every question is declined.
+    return (style & 0xF) == MB_OK ? IDOK : IDCANCEL;
+}
 
 std::optional<FontChoice> Platform::ChooseFont(QWidget*, const std::optional<FontChoice>&)
 {

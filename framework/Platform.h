@@ -66,6 +66,20 @@ public:
     virtual int DoModal(QDialog&) { return IDCANCEL; }
 };
 
+// The platform without a desktop (the command-line tool, early start-up): message boxes go
+// to the error stream and every dialog is cancelled.
+class ConsolePlatform : public Platform {
+public:
+    int MessageBox(const QString& text, const QString& caption, unsigned style) override;
+    std::optional<COLORREF> ChooseColor(QWidget*, COLORREF) override { return std::nullopt; }
+    QString GetOpenFileName(QWidget*, const QString&) override { return {}; }
+    QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    void PlaySound(const QString&) override { }
+    void SetWaitCursor(bool) override { }
+    bool ClipboardHasImage() override { return false; }
+    QImage ClipboardImage() override { return {}; }
+};
+
 // The platform in force. Before anything is installed a console platform is used that writes
 // message boxes to stderr and answers IDOK/cancel, so non-GUI code never needs a display.
 Platform& platform();
