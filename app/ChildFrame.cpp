@@ -3,6 +3,7 @@
 #include "frame/Preferences.h"
 #include "resources/Artwork.h"
 
+#include <QMenu>
 #include <QStyle>
 
 CChildFrame::CChildFrame()
@@ -10,6 +11,10 @@ CChildFrame::CChildFrame()
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint);
     setWindowIcon(Artwork::AppIcon());
+    // The system menu offers what the frame allows: restore, move, minimize and close.
+    for (QAction* action : systemMenu()->actions())
+        if (action->text().contains(QLatin1String("Size")) || action->text().contains(QLatin1String("Stay on")))
+            systemMenu()->removeAction(action);
 }
 
 CRect CChildFrame::FrameRect(int canvas, int edge, int caption)

@@ -96,6 +96,7 @@ bool CEditorApp::InitInstance()
 
     // 10. Show and paint at once.
     GetMainWnd()->show();
+    GetMainWnd()->activateWindow();
     GetMainWnd()->repaint();
 
     // 11. The tip of the day, unless a file was named.

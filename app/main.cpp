@@ -1,6 +1,8 @@
 // Entry point of the editor.
 #include "app/EditorApp.h"
+#include "framework/MDIFrameWnd.h"
 #include "framework/QtPlatform.h"
+#include "framework/TerminationSignals.h"
 
 #include <QApplication>
 
@@ -14,5 +16,9 @@ int main(int argc, char** argv)
     theApp.m_arguments = QApplication::arguments().mid(1);
     if (!theApp.InitInstance())
         return theApp.m_bPrintedInfo ? 0 : 1;
+    EndSessionOnTerminationSignals([&theApp] {
+        if (CMDIFrameWnd* frame = theApp.GetMainWnd())
+            frame->EndSession();
+    });
     return theApp.Run();
 }

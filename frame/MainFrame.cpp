@@ -128,7 +128,7 @@ bool CMainFrame::CreateBars()
     if (!m_wndToolBar->LoadToolBar(CommandsToolbar(), Artwork::ToolbarStrip(IDR_MAINFRAME), this))
         return false;
     addDockWidget(Qt::TopDockWidgetArea, m_wndToolBar);
-    m_wndToolBar->setTitleBarWidget(new QWidget(m_wndToolBar));
+    m_wndToolBar->UpdateCaption();
 
     // The palettes float beside the canvas and cannot dock.
     const auto makePalette = [this](const ToolbarLayout& layout, int columns, QPoint offset) {
@@ -148,6 +148,9 @@ bool CMainFrame::CreateBars()
         palette->setFloating(true);
         palette->move(Coordinate(1LL * m_rcWindow.left + offset.x()),
             Coordinate(1LL * m_rcWindow.top + offset.y()));
+        // Floating windows of their own: they appear with the main window, not before it (a
+        // start that fails never shows them).
+        palette->hide();
         return palette;
     };
     m_wndToolsPalette = makePalette(ToolsPalette(), 2, QPoint(10, 85));
@@ -198,8 +201,11 @@ bool CMainFrame::event(QEvent* event)
 void CMainFrame::showEvent(QShowEvent* event)
 {
     CMDIFrameWnd::showEvent(event);
-    if (m_placement == Placement::NotShown)
-        m_placement = FitOuterRectangle() ? Placement::Done : Placement::FrameUnknown;
+    if (m_placement != Placement::NotShown)
+        return;
+    m_placement = FitOuterRectangle() ? Placement::Done : Placement::FrameUnknown;
+    m_wndToolsPalette->setVisible(m_bToolPalette != 0);
+    m_wndBrushPalette->setVisible(m_bBrushPalette != 0);
 }
 
 // The stored rectangle is the outer one, but Qt sizes the client area. Some platforms know

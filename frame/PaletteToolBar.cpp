@@ -9,35 +9,83 @@
 #include <QGridLayout>
 #include <QMainWindow>
 #include <QMoveEvent>
+#include <QPainter>
 #include <QToolButton>
 
 namespace {
 constexpr int kBorder = 5;
 // Room for the caption's float and close buttons and its margins.
 constexpr int kCaptionButtons = 44;
+
+// The handle by which a docked bar is dragged to another side or off the frame: two ridges
+// along the bar's short side.
+class Grip : public QWidget {
+public:
+    explicit Grip(QWidget* parent)
+        : QWidget(parent)
+    {
+        setCursor(Qt::SizeAllCursor);
+    }
+    QSize sizeHint() const override { return { 9, 9 }; }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const bool across = width() < height();
+        for (int ridge = 0; ridge < 2; ++ridge) {
+            const int at = 2 + 3 * ridge;
+            const QRect line = across ? QRect(at, 3, 2, height() - 6) : QRect(3, at, width() - 6, 2);
+            painter.fillRect(line, palette().light());
+            painter.fillRect(line.adjusted(1, 1, 0, 0), palette().dark());
+        }
+    }
+};
 }
 
 CPaletteToolBar::CPaletteToolBar(QWidget* parent)
     : QDockWidget(parent)
     , m_content(new QWidget(this))
     , m_grid(new QGridLayout(m_content))
+    , m_grip(new Grip(this))
 {
     m_grid->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
     m_grid->setSpacing(0);
     m_grid->setSizeConstraint(QLayout::SetFixedSize);
     setWidget(m_content);
-    connect(this, &QDockWidget::dockLocationChanged, this, &CPaletteToolBar::Relayout);
+    connect(this, &QDockWidget::dockLocationChanged, this, [this] {
+        UpdateCaption();
+        Relayout();
+    });
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
-        // Docked bars show no caption; floating ones show their name.
-        setTitleBarWidget(floating ? nullptr : new QWidget(this));
-        // A floating bar is wide enough to show its whole name in the caption.
-        setMinimumWidth(floating ? fontMetrics().horizontalAdvance(windowTitle()) + kCaptionButtons : 0);
+        UpdateCaption();
         Relayout();
         // Qt docks a floating bar from its caption's float button or a double-click on the
         // caption whatever its allowed areas; a bar that may not dock goes back at once.
         if (!floating && allowedAreas() == Qt::NoDockWidgetArea)
             QMetaObject::invokeMethod(this, &CPaletteToolBar::Refloat, Qt::QueuedConnection);
     });
+}
+
+void CPaletteToolBar::UpdateCaption()
+{
+    if (isFloating()) {
+        // A floating bar shows its name, wide enough to read it whole.
+        setFeatures(features() & ~DockWidgetVerticalTitleBar);
+        setTitleBarWidget(nullptr);
+        m_grip->hide();
+        setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + kCaptionButtons);
+        return;
+    }
+    // A docked bar has only a grip, at its left end when it lies along the top or bottom.
+    setMinimumWidth(0);
+    auto* frame = qobject_cast<QMainWindow*>(parentWidget());
+    const Qt::DockWidgetArea area = frame ? frame->dockWidgetArea(this) : Qt::TopDockWidgetArea;
+    const bool alongEdge = area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea;
+    setFeatures(alongEdge ? features() | DockWidgetVerticalTitleBar
+                          : features() & ~DockWidgetVerticalTitleBar);
+    setTitleBarWidget(m_grip);
+    m_grip->show();
 }
 
 void CPaletteToolBar::Refloat()

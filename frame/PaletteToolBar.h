@@ -25,6 +25,8 @@ public:
     // Buttons show their command's prompt in the status bar while the pointer is over them.
     void SetFlyByPrompts(bool on) { m_bFlyBy = on; }
     void SetPaletteColumns(int columns);
+    // Shows the name in the caption while floating, only a drag handle while docked.
+    void UpdateCaption();
 
     int GetCount() const { return int(m_items.size()); }
     // The button at index, or null for a separator.
@@ -42,6 +44,8 @@ private:
 
     QWidget* m_content;
     QGridLayout* m_grid;
+    // The drag handle of a docked bar.
+    QWidget* m_grip;
     std::vector<QWidget*> m_items;
     std::vector<bool> m_wrap;
     bool m_bFlyBy = true;

@@ -117,7 +117,7 @@ bool CDocument::SaveModified()
         return true;
     const QString name = m_strPathName.isEmpty() ? m_strTitle : QFileInfo(m_strPathName).fileName();
     switch (AfxMessageBox(QStringLiteral("Save changes to %1?").arg(name),
-        MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+        MB_YESNOCANCEL)) {
     case IDYES:
         return DoFileSave();
     case IDNO:
@@ -138,14 +138,17 @@ bool CDocument::DoSave(const QString& path)
 {
     QString target = path;
     if (target.isEmpty()) {
-        const QString proposed = m_strPathName.isEmpty() ? m_strTitle : m_strPathName;
+        const QString ext = m_pDocTemplate ? m_pDocTemplate->FileExtension() : QString();
+        const auto withExtension = [&ext](QString name) {
+            return ext.isEmpty() || name.endsWith(ext, Qt::CaseInsensitive) ? name : name + ext;
+        };
+        // An untitled document is offered its title with the extension, "Icon1.ico".
+        const QString proposed = withExtension(m_strPathName.isEmpty() ? m_strTitle : m_strPathName);
         target = platform().GetSaveFileName(
             nullptr, m_pDocTemplate ? m_pDocTemplate->FileFilter() : QString(), proposed);
         if (target.isEmpty())
             return false;
-        const QString ext = m_pDocTemplate ? m_pDocTemplate->FileExtension() : QString();
-        if (!ext.isEmpty() && !target.endsWith(ext, Qt::CaseInsensitive))
-            target += ext;
+        target = withExtension(target);
     }
     if (!OnSaveDocument(target))
         return false;

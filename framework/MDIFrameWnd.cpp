@@ -7,10 +7,12 @@
 #include "framework/WinApp.h"
 #include "resources/Resource.h"
 
+#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMenu>
@@ -190,8 +192,7 @@ CCmdUI CMDIFrameWnd::QueryCommand(int id)
 void CMDIFrameWnd::ExecuteCommand(int id)
 {
     if (m_bContextHelp) {
-        m_bContextHelp = false;
-        QApplication::restoreOverrideCursor();
+        EndContextHelp();
         const CommandStrings strings = m_commandStrings ? m_commandStrings(id) : CommandStrings {};
         QWhatsThis::showText(
             QCursor::pos(), strings.prompt.isEmpty() ? strings.tooltip : strings.prompt, this);
@@ -384,6 +385,14 @@ void CMDIFrameWnd::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void CMDIFrameWnd::EndSession()
+{
+    if (m_bClosing)
+        return;
+    m_bClosing = true;
+    OnDestroyFrame();
+}
+
 bool CMDIFrameWnd::OnCmdMsg(int id, CCmdUI* pCmdUI)
 {
     static const CommandMap<CMDIFrameWnd> map = {
@@ -420,8 +429,36 @@ void CMDIFrameWnd::OnWindowArrange()
 
 void CMDIFrameWnd::OnContextHelp()
 {
+    if (m_bContextHelp)
+        return;
     m_bContextHelp = true;
     QApplication::setOverrideCursor(Qt::WhatsThisCursor);
+    qApp->installEventFilter(this);
+}
+
+void CMDIFrameWnd::EndContextHelp()
+{
+    m_bContextHelp = false;
+    qApp->removeEventFilter(this);
+    QApplication::restoreOverrideCursor();
+}
+
+bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    // In context-help mode a click on a menu item or button shows its prompt (ExecuteCommand);
+    // Escape, or a click anywhere else, leaves the mode and does nothing more.
+    if (m_bContextHelp) {
+        const bool escape = event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+        const bool pressElsewhere = event->type() == QEvent::MouseButtonPress
+            && !qobject_cast<QMenu*>(watched) && !qobject_cast<QMenuBar*>(watched)
+            && !qobject_cast<QAbstractButton*>(watched);
+        if (escape || pressElsewhere) {
+            EndContextHelp();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void CMDIFrameWnd::OnHelpTopics()

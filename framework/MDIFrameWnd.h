@@ -73,6 +73,10 @@ public:
     // "icon - <active document>", or the application title alone.
     void UpdateFrameTitle();
 
+    // The session ends without asking (a termination signal): what the frame keeps between
+    // runs is written; documents are left as they are.
+    void EndSession();
+
     bool InContextHelpMode() const { return m_bContextHelp; }
 
     bool OnCmdMsg(int id, CCmdUI* pCmdUI) override;
@@ -91,11 +95,15 @@ protected:
     virtual void OnDestroyFrame() { }
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The bars are shown and hidden through the View menu only, so their flags stay true.
+    QMenu* createPopupMenu() override { return nullptr; }
     void ShowMenu(const Menu* menu);
     void UpdateMenuItems(QMenu* menu);
 
 private:
     void FillWindowList(QMenu* menu);
+    void EndContextHelp();
     void FillRecentFiles(QMenu* menu);
     void OnIdle();
 

@@ -41,6 +41,12 @@ std::unique_ptr<Platform> SetPlatform(std::unique_ptr<Platform> p)
 
 int AfxMessageBox(const QString& text, unsigned style)
 {
+    // The framework's boxes always carry an icon: a question mark for questions, otherwise the
+    // exclamation mark, when none is asked for.
+    if ((style & 0xF0) == 0) {
+        const unsigned buttons = style & 0xF;
+        style |= buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
+    }
     return platform().MessageBox(text, appTitle(), style);
 }
 

@@ -129,6 +129,32 @@ bool RemoveSerializedVariants()
         && repaired.write(repairedBytes) == repairedBytes.size() && repaired.commit();
 }
 
+// The store's sections and entries have spaces in their names ("Recent File List", "anti
+// alias"). QSettings writes them as %20, which reads back the same through QSettings but not for
+// anyone who opens the file; it also reads them written plainly, so they are written plainly.
+void WriteNamesPlainly(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (!bytes.contains("%20"))
+        return;
+    QByteArrayList lines = bytes.split('\n');
+    for (QByteArray& line : lines) {
+        const qsizetype equals = line.indexOf('=');
+        const qsizetype nameEnd = line.startsWith('[') ? line.size() : equals;
+        if (nameEnd > 0)
+            line = line.left(nameEnd).replace("%20", " ") + line.mid(nameEnd);
+    }
+    QSaveFile out(fileName);
+    if (out.open(QIODevice::WriteOnly)) {
+        out.write(lines.join('\n'));
+        out.commit();
+    }
+}
+
 // NativeFormat is the registry on Windows and the INI-style .conf file on Linux; a store
 // object per call keeps every write synchronous (the destructor syncs).
 class Store {
@@ -165,6 +191,7 @@ private:
         if (!m_readable)
             return false;
         m_settings.sync();
+        WriteNamesPlainly(m_settings.fileName());
         // A file that was partly unreadable reports FormatError but is still rewritten.
         return m_settings.status() != QSettings::AccessError;
     }

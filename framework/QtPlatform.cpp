@@ -1,6 +1,8 @@
 #include "framework/QtPlatform.h"
 
+#include "framework/MDIFrameWnd.h"
 #include "framework/QtColor.h"
+#include "framework/WinApp.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,6 +19,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QUrl>
@@ -51,6 +54,28 @@ QWidget* ActiveWindow()
     return w ? w : QApplication::activeWindow();
 }
 
+// Gives the keyboard back to the window that had it when a modal dialog closes. Without a
+// window manager nobody else does, and the accelerators would stay dead until a click.
+class ReturnFocus {
+public:
+    ReturnFocus()
+        : m_window(QApplication::activeWindow())
+    {
+        if (!m_window && AfxGetApp())
+            m_window = AfxGetApp()->GetMainWnd();
+    }
+    ~ReturnFocus()
+    {
+        if (m_window && m_window->isVisible())
+            m_window->activateWindow();
+    }
+    ReturnFocus(const ReturnFocus&) = delete;
+    ReturnFocus& operator=(const ReturnFocus&) = delete;
+
+private:
+    QPointer<QWidget> m_window;
+};
+
 // Longest a sound may hold up a command: a damaged file or a stuck device never hangs us.
 constexpr int kMaxSoundMs = 1500;
 
@@ -58,6 +83,7 @@ constexpr int kMaxSoundMs = 1500;
 
 int QtPlatform::MessageBox(const QString& text, const QString& caption, unsigned style)
 {
+    const ReturnFocus returnFocus;
     QMessageBox box(IconOf(style), caption, text, QMessageBox::NoButton, ActiveWindow());
     switch (style & 0xF) {
     case MB_OKCANCEL:
@@ -87,6 +113,7 @@ int QtPlatform::MessageBox(const QString& text, const QString& caption, unsigned
 
 std::optional<COLORREF> QtPlatform::ChooseColor(QWidget* parent, COLORREF initial)
 {
+    const ReturnFocus returnFocus;
     const QColor chosen = QColorDialog::getColor(
         QColor(GetRValue(initial), GetGValue(initial), GetBValue(initial)), parent);
     if (!chosen.isValid())
@@ -97,6 +124,7 @@ std::optional<COLORREF> QtPlatform::ChooseColor(QWidget* parent, COLORREF initia
 std::optional<FontChoice> QtPlatform::ChooseFont(
     QWidget* parent, const std::optional<FontChoice>& initial)
 {
+    const ReturnFocus returnFocus;
     // Qt's font dialog offers the family, style, size, underline and strike-out but no colour,
     // so it is embedded without its own buttons and a colour choice is put beside them.
     QDialog dialog(parent ? parent : ActiveWindow());
@@ -149,11 +177,15 @@ std::optional<FontChoice> QtPlatform::ChooseFont(
 
 QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), filter);
+    const ReturnFocus returnFocus;
+    // Like every file dialog of the desktop, also offers all files after the program's own.
+    return QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Open"), QString(), filter + QStringLiteral(";;All Files (*)"));
 }
 
 QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed)
 {
+    const ReturnFocus returnFocus;
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Save As"), proposed, filter);
 }
 
@@ -209,5 +241,6 @@ QImage QtPlatform::ClipboardImage() { return QGuiApplication::clipboard()->image
 
 int QtPlatform::DoModal(QDialog& dialog)
 {
+    const ReturnFocus returnFocus;
     return dialog.exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }

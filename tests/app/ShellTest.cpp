@@ -1,6 +1,7 @@
 // The editor's shell driven like a user would: documents are created, opened, saved and
 // closed through commands, with a scripted platform answering the dialogs.
 #include "app/ChildFrame.h"
+#include "canvas/IconView.h"
 #include "app/EditorApp.h"
 #include "dialogs/SplashBitmapWnd.h"
 #include "document/IconDoc.h"
@@ -100,6 +101,8 @@ TEST_F(ShellTest, SavePromptYesSavesNoDiscardsCancelKeepsTheWindow)
     h.Command(ID_FILE_CLOSE);
     EXPECT_EQ(h.Windows().size(), 1u);
     EXPECT_EQ(h.platform().messages.back().text, "Save changes to Icon1?");
+    EXPECT_EQ(h.platform().messages.back().caption, "icon");
+    EXPECT_EQ(h.platform().messages.back().style, unsigned(MB_YESNOCANCEL | MB_ICONQUESTION));
 
     h.platform().messageAnswers = { IDNO };
     h.Command(ID_FILE_CLOSE);
@@ -305,6 +308,13 @@ TEST_F(ShellTest, ContextHelpShowsThePromptInsteadOfRunningTheCommand)
     EXPECT_EQ(h.Windows().size(), 1u);
     h.Command(ID_FILE_NEW);
     EXPECT_EQ(h.Windows().size(), 2u);
+
+    // Escape leaves the mode without showing anything.
+    h.Command(ID_CONTEXT_HELP);
+    QTest::keyClick(h.ActiveView(), Qt::Key_Escape);
+    EXPECT_FALSE(h.frame().InContextHelpMode());
+    h.Command(ID_FILE_NEW);
+    EXPECT_EQ(h.Windows().size(), 3u);
 }
 
 TEST_F(ShellTest, SaveAsRenamesTheWindowAndRemembersTheFile)

@@ -174,7 +174,8 @@ TEST_F(StartupTipTest, StoredPositionsOffTheFile)
         CStartupTipDlg dlg(nullptr, path);
         ASSERT_EQ(m_platform->messages.size(), 1u);
         EXPECT_EQ(m_platform->messages[0].text, "Trouble reading the tips file");
-        EXPECT_EQ(m_platform->messages[0].style, unsigned(MB_OK));
+        // An OK box; the framework gives it its exclamation mark.
+        EXPECT_EQ(m_platform->messages[0].style, unsigned(MB_OK | MB_ICONEXCLAMATION));
         EXPECT_TRUE(dlg.m_strTip.isEmpty());
         dlg.OnInitDialog();
         EXPECT_TRUE(dlg.GetDlgItem(IDC_TIP_NEXT)->isEnabled());

@@ -589,3 +589,30 @@ TEST_F(MainFrameTest, KeysStillWorkWhileAFloatingPaletteIsActive)
     QTest::keyClick(&frame, Qt::Key_F8);
     EXPECT_TRUE(h.IsChecked(ID_VIEW_48));
 }
+
+TEST_F(MainFrameTest, CommandsToolbarHasAGripDockedAndItsNameFloating)
+{
+    AppHarness h;
+    CPaletteToolBar* bar = h.frame().m_wndToolBar;
+    ASSERT_NE(bar->titleBarWidget(), nullptr);
+    EXPECT_GT(bar->titleBarWidget()->sizeHint().width(), 0);
+    EXPECT_TRUE(bar->features() & QDockWidget::DockWidgetVerticalTitleBar);
+    bar->setFloating(true);
+    EXPECT_EQ(bar->titleBarWidget(), nullptr);
+    EXPECT_EQ(bar->windowTitle(), "Commands");
+    h.frame().addDockWidget(Qt::LeftDockWidgetArea, bar);
+    bar->setFloating(false);
+    ASSERT_NE(bar->titleBarWidget(), nullptr);
+    EXPECT_FALSE(bar->features() & QDockWidget::DockWidgetVerticalTitleBar);
+}
+
+TEST_F(MainFrameTest, PalettesAppearWithTheMainWindow)
+{
+    CMainFrame frame;
+    ASSERT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
+    EXPECT_FALSE(frame.m_wndToolsPalette->isVisible());
+    EXPECT_FALSE(frame.m_wndBrushPalette->isVisible());
+    frame.show();
+    EXPECT_TRUE(frame.m_wndToolsPalette->isVisible());
+    EXPECT_TRUE(frame.m_wndBrushPalette->isVisible());
+}

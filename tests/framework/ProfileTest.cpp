@@ -151,3 +151,24 @@ TEST(Profile, SerializedValuesAreDroppedBeforeTheyCanExhaustMemory)
     EXPECT_EQ(ReadFromDisk("Position/left").toString(), "50");
     EXPECT_EQ(ReadFromDisk("Position/top").toString(), "33");
 }
+
+TEST(ProfilePlainNames, SectionsAndEntriesWithSpacesAreWrittenAsTheyAreNamed)
+{
+    SetRegistryKey(QStringLiteral("vrek"));
+    QFile::remove(ProfileFileName());
+    WriteProfileInt("Tools", "anti alias", 0);
+    WriteProfileInt("Tools", "pen size", 32821);
+    WriteProfileString("Recent File List", "File1", "/tmp/a b.ico");
+    QFile file(ProfileFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("[Recent File List]")) << text.toStdString();
+    EXPECT_TRUE(text.contains("anti alias=0")) << text.toStdString();
+    EXPECT_FALSE(text.contains("%20")) << text.toStdString();
+    // And they read back, also after further writes.
+    WriteProfileInt("Tools", "last", 32773);
+    EXPECT_EQ(GetProfileInt("Tools", "anti alias", 1), 0);
+    EXPECT_EQ(GetProfileInt("Tools", "pen size", 0), 32821);
+    EXPECT_EQ(GetProfileString("Recent File List", "File1"), "/tmp/a b.ico");
+    QFile::remove(ProfileFileName());
+}
