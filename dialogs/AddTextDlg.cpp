@@ -14,15 +14,10 @@ namespace {
 
 enum class Kind { DefaultButton, Button, Edit, NudgeButton };
 
-struct ControlTemplate {
-    int id;
-    Kind kind;
-    const char* text;
-    int left, top, width, height; // dialog units
-};
+using Control = ControlTemplate<Kind>;
 
 // The dialog template, in tab order.
-constexpr ControlTemplate kTemplate[] = {
+constexpr Control kTemplate[] = {
     { IDC_TEXT_EDIT, Kind::Edit, "", 7, 7, 107, 14 },
     { IDOK, Kind::DefaultButton, "Apply Text", 124, 7, 55, 14 },
     { IDCANCEL, Kind::Button, "Cancel", 124, 32, 55, 14 },
@@ -57,7 +52,7 @@ void CAddTextDlg::CreateControls()
     const DialogUnits units(font());
     setFixedSize(units.Size(kDialogWidth, kDialogHeight));
 
-    for (const ControlTemplate& control : kTemplate) {
+    for (const Control& control : kTemplate) {
         const QString text = QString::fromLatin1(control.text);
         QWidget* widget = nullptr;
         if (control.kind == Kind::Edit) {
@@ -70,7 +65,7 @@ void CAddTextDlg::CreateControls()
             widget = button;
         }
         widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(units.Rect(control.left, control.top, control.width, control.height));
+        widget->setGeometry(units.Rect(control));
     }
 
     const auto onClick = [this](int id, void (CAddTextDlg::*handler)()) {

@@ -34,15 +34,10 @@ constexpr int kMaxPiecesPerSearch = 10000;
 
 enum class Kind { BlackFrame, TipText, CheckBox, Button, DefaultButton, Panel };
 
-struct ControlTemplate {
-    int id;
-    Kind kind;
-    const char* text;
-    int left, top, width, height; // dialog units
-};
+using Control = ControlTemplate<Kind>;
 
 // The dialog template, in tab order.
-constexpr std::array<ControlTemplate, 6> kTemplate { {
+constexpr std::array<Control, 6> kTemplate { {
     { 0, Kind::BlackFrame, "", 12, 11, 207, 123 },
     { IDC_TIP_TEXT, Kind::TipText, "", 28, 63, 177, 60 },
     { IDC_TIP_STARTUP, Kind::CheckBox, "&Show Tips on StartUp", 13, 146, 85, 10 },
@@ -199,7 +194,7 @@ void CStartupTipDlg::CreateControls()
     const DialogUnits units(font());
     setFixedSize(units.Size(kDialogWidth, kDialogHeight));
 
-    for (const ControlTemplate& control : kTemplate) {
+    for (const Control& control : kTemplate) {
         const QString text = QString::fromLatin1(control.text);
         QWidget* widget = nullptr;
         switch (control.kind) {
@@ -251,7 +246,7 @@ void CStartupTipDlg::CreateControls()
         }
         if (control.id != 0)
             widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(units.Rect(control.left, control.top, control.width, control.height));
+        widget->setGeometry(units.Rect(control));
     }
 }
 

@@ -16,15 +16,10 @@ namespace {
 
 enum class Kind { DefaultButton, Button, GroupBox, FirstRadio, Radio, CheckBox };
 
-struct ControlTemplate {
-    int id;
-    Kind kind;
-    const char* text;
-    int left, top, width, height; // dialog units
-};
+using Control = ControlTemplate<Kind>;
 
 // The dialog template, in tab order. A FirstRadio starts a new radio group.
-constexpr ControlTemplate kTemplate[] = {
+constexpr Control kTemplate[] = {
     { 1, Kind::DefaultButton, "OK", 181, 13, 79, 14 },
     { 2, Kind::Button, "Cancel", 181, 30, 79, 14 },
     { 0, Kind::GroupBox, "Color Brushes", 7, 7, 78, 58 },
@@ -78,7 +73,7 @@ void CPreferencesDlg::CreateControls()
     QButtonGroup* group = nullptr;
     int indexInGroup = 0;
     std::size_t groupCount = 0;
-    for (const ControlTemplate& control : kTemplate) {
+    for (const Control& control : kTemplate) {
         const QString text = QString::fromLatin1(control.text);
         QWidget* widget = nullptr;
         switch (control.kind) {
@@ -114,7 +109,7 @@ void CPreferencesDlg::CreateControls()
         }
         if (control.id != 0)
             widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(units.Rect(control.left, control.top, control.width, control.height));
+        widget->setGeometry(units.Rect(control));
     }
 }
 

@@ -8,6 +8,15 @@
 
 class QFont;
 
+// One control of a dialog template: its id, its kind (each dialog names its own kinds), its
+// text and its place in dialog units.
+template <typename Kind> struct ControlTemplate {
+    int id;
+    Kind kind;
+    const char* text;
+    int left, top, width, height;
+};
+
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
@@ -17,6 +26,10 @@ public:
     QSize Size(int width, int height) const { return { X(width), Y(height) }; }
     // A control placed at (left, top) with the given width and height, all in dialog units.
     QRect Rect(int left, int top, int width, int height) const;
+    template <typename Control> QRect Rect(const Control& c) const
+    {
+        return Rect(c.left, c.top, c.width, c.height);
+    }
 
 private:
     int m_baseX;
