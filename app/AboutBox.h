@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CAboutBox: the program's name, version and copyright.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CChildFrame: the fixed-size window of one icon document. It opens at (5, 5) with room for
 // exactly the canvas panel, has a caption with the document name, a system menu and a
 // minimize box, and cannot be resized or maximized.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CEditorApp: the application object. Its start-up opens the settings store, registers the
 // icon document type, creates the main frame and opens an empty or the named icon.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the canvas's own work on the 48 x 48 image, measured on a real view and document as
 // a release or command runs it: every write goes through PaintPixel into the document, the
 // history, the bitmaps and the view's screen image. Where a benchmark reports items, they are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the icon codec on a 3-image icon: encoding and writing a whole file into memory, and
 // reading and decoding one back into the grids. Items are icons, so the reported rate is icons
 // per second. The argument is the number of distinct colours per image: 255 fit the colour

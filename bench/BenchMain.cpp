@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmark runner. The canvas benchmarks drive a real view, which is a widget, so a
 // QApplication must exist first; the offscreen platform keeps the runs free of any display.
 #include <QApplication>

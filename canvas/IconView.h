@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CIconView: the panel of one icon window. It shows the active image enlarged on the canvas,
 // the fill and pen swatches with the swap button, and the three images at actual size; it
 // owns everything about the window that is not the document: the active image, a selection

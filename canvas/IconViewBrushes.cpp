@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The brush-like tools: a footprint around the cell, painted or shaded pixel by pixel.
 #include "canvas/IconView.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flood fill: the area of the clicked cell's exact value, found through edge neighbours.
 #include "canvas/IconView.h"
 

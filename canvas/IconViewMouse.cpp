@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse input: presses, drags and releases on the canvas reach the current tool; presses
 // beside it reach the swatches, the swap button and the previews.
 #include "canvas/IconView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selection of each image: drawn by the selector, moved by the Move Selection tool,
 // removed by Unselect, and shown as a dotted marquee one pixel outside its cells.
 #include "canvas/IconView.h"

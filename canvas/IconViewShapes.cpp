@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure tools. Rectangles, ellipses and the free line are drawn with the device context
 // on the view's scratch raster and read back cell by cell through marker colours: black for
 // the pen, green for the interior. Anti-aliased figures are drawn at double scale and blended

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pixmora-cli: the editor's icon codec from the command line. The commands open and save
 // through CIconDoc exactly as the editor does, so what they report is what the editor would do.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform of pixmora-cli: the framework's message boxes become lines on the error stream,
 // prefixed with the file being worked on, and every question is answered as if cancelled.
 #pragma once

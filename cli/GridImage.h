@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between an icon grid and an RGBA image, for export and create.
 #pragma once
 

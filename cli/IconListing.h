@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The directory of an icon file as pixmora-cli info shows it: every entry with its size, depth,
 // offset and length, and whether the editor's reader uses it, skips it or finds it damaged.
 // The listing reads the bytes itself, bounds-checked, so it can describe files the reader

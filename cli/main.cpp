@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of pixmora-cli. It needs no display: images are read and written through QImage,
 // which works under a plain QCoreApplication.
 #include "cli/Cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Add Text" dialog: the user types one line of text, picks its font and colour, nudges it
 // pixel by pixel over a preview of the image at its real size, and applies it. Applying writes
 // the text on the source surface, the view's actual-size bitmap of the active image, and notes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's text command: the Add Text dialog writes on the active image's actual-size bitmap,
 // and the pixels its glyphs covered are taken into the document through PaintPixel, so the
 // text is shown, marks the document modified and joins the current undo step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSplashBitmapWnd: the picture shown for a moment while the program starts. It closes by
 // itself after kDisplayMs, or at the first key or mouse-button press anywhere in the
 // application, which it swallows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CStartupTipDlg: the tip of the day. Shows one tip at a time from the tips file and walks
 // through the file from one showing to the next, across runs.
 //

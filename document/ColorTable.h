@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CColorTable: up to 256 distinct colours in the order they were added. Used to build an
 // image's palette when it is written and to count the colours of a pasted bitmap.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CIconDoc: one open icon file, three square images of 16, 32 and 48 pixels.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CIconFile: working storage of the icon file reader and writer, and the two operations.
 #pragma once
 

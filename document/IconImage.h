@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CIconImage: the codec of one image side. Encodes a grid into an 8-bit image with its own
 // 256-entry colour table and a transparency mask, writes it, and decodes 8- and 4-bit images.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icon document's data model: the transparent value, the three image sides and the grid.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history of one image: the pixels a step changed, each with the value it had when
 // the step first touched it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut, Copy and Paste through the process-wide internal clipboard, and Paste of a picture from
 // the system clipboard. The selection is both the source of a copy and the place of a paste;
 // PaintPixel keeps every write inside it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour adjustments of the whole active image and the curved-edge frame. The adjustments
 // shift every painted cell by a signed amount per channel, the amount taken from a strength
 // preference when the command runs; the frame draws a black border whose corners stay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One level of undo and redo per image size: a step holds each pixel's value from before the
 // step first touched it.
 #include "canvas/IconView.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotation, flipping and clearing of the active image. The 180-degree rotation and the flips
 // rearrange the selection box cell by cell through PaintPixel; the quarter turns rewrite the
 // whole grid directly and let the document update repaint it; Clear erases the selection box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The internal clipboard: one block of pixel values for the whole process, filled by Cut and
 // Copy from the active selection and pasted back by Paste Internal. Every window and image size
 // shares it, so a block copied in one icon can be pasted into another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CMainFrame: the editor's main window. Carries the "Commands" toolbar, the floating "Tools"
 // and "Brush Sizes" palettes and the status bar, handles the tool, pen-size, anti-aliasing,
 // palette and preferences commands, and keeps the window's place and the tool choices

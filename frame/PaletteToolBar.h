@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPaletteToolBar: a control bar of command buttons. The "Commands" toolbar and the floating
 // "Tools" and "Brush Sizes" palettes are all made from it. Buttons sit in rows; a row ends
 // after every button whose wrap flag is set (SetPaletteColumns), or follows the bar's

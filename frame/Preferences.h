@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The persisted working environment: main window rectangle, tool choices, canvas size and
 // the four strength settings, kept in sections "Position", "Tools" and "Settings" of the
 // settings store.

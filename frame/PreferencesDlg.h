@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences dialog: the four strengths, the canvas size and the sound option.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing choices shared by every view: the current tool, the tool to return to after a
 // rectangle selection, the pen size and the anti-aliasing switch. Tools and pen sizes are
 // identified by their command ids throughout; stored values are taken as they are, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CArchive: a little-endian byte stream over an in-memory copy of a file, used by
 // CDocument::Serialize. Documents are read from a buffer holding the whole file and written
 // to a buffer that the document manager commits atomically, so a half-written file never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CBitmap: an off-screen raster surface of 32-bit RGB pixels that a CDC can draw on.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CClientDC: a device context on a view's client area. It draws into the view's screen image
 // at once and has the touched part shown at the next repaint, without running OnDraw.
 #pragma once

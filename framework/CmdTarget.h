@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command routing. Every user action is a command number. Objects on the routing chain derive
 // from CCmdTarget and list the numbers they handle in a static command table: entries of
 // {id range, handler, update handler}. The same table answers two questions: "do it" (no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDC: a device context. It draws on a raster surface (a CBitmap, or the screen image of a
 // view through CClientDC) with the program's colour values and the classic conventions, by a
 // rasteriser of its own so every pixel is exact and the same on every machine:

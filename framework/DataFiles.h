@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds the data files it reads at run time (tips, sounds).
 //
 // Such a file is named relative to the current directory, as the program has always done; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dialog templates are laid out in dialog units, which scale with the dialog's font: a
 // horizontal unit is a quarter of the font's average character width and a vertical unit an
 // eighth of its height. Measuring the font actually used keeps every text inside the control

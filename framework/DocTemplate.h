@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CMultiDocTemplate: makes a document, a child frame and a view for each new or opened file,
 // owns the open documents, and destroys a document when its last window closes.
 #pragma once

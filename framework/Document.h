@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CDocument: the base of every document. Holds the modified flag, the path and title, and the
 // views that show the document; the document manager drives opening and saving through the
 // virtual hooks below.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat look for radio buttons and check boxes: a plain one-pixel outline instead of the
 // sunken, shaded indicator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the keyboard's lock keys, for the status bar's indicators.
 #pragma once
 

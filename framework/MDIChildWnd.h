@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CMDIChildWnd: a document window inside the main frame, holding one view.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CMDIFrameWnd: the main window. Holds the document windows, the menu bar, the status bar and
 // the accelerators, and routes every command along the chain
 //   active view -> its document -> its child frame -> this frame -> the application.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seam between the program and the desktop: message boxes, common dialogs, the program's
 // own modal dialogs, sound, the wait cursor and the system clipboard. The editor installs
 // QtPlatform; tests install a scripted platform that answers from a queue and records what was

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user settings store: integers and strings addressed by section and entry.
 //
 // The store lives under the registry key set with SetRegistryKey and the application title

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the program's colour values (0x00BBGGRR) and Qt's (0xAARRGGBB).
 #pragma once
 

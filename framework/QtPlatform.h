@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform of the running editor: Qt's message boxes, dialogs, cursors and sounds.
 #pragma once
 

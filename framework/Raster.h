@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel geometry of the figures a CDC draws, independent of any surface: which pixels the
 // pen and the brush cover, in a fixed order, each pixel once. Covering each pixel exactly once
 // is what lets an inverting figure drawn twice restore the screen.

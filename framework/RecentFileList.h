@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CRecentFileList: the most recently used files, newest first, kept in the settings store
 // under section "Recent File List", entries File1, File2, ...
 #pragma once

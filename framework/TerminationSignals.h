@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGTERM, SIGINT and SIGHUP end the program the way a session logout does: what is kept
 // between runs is written, open documents are not asked about, and the event loop ends.
 #pragma once

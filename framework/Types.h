@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Basic value types shared by every layer: colour values and integer geometry with the
 // conventions the program was designed against (right and bottom edges exclusive).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CView: a window that shows a document.
 //
 // The view keeps an image of its client area that stands for the screen. Drawing reaches it in

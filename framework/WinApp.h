@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CWinApp: the application object. Owns the document template, the main frame and the
 // recent-file list, and handles the file commands every document program shares.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry: any byte string is opened as an icon file the way the editor opens one.
 // A damaged file must end in the archive's clean failure, never in a crash, hang or leak.
 // The same bytes go through pixmora-cli's directory listing, which must call a file damaged

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accelerator table: keys that deliver a command without opening a menu. Several commands
 // have two keys (Copy, Cut, Paste, Undo). The toolbar layouts, the other route from a button to a
 // command, come along through Toolbars.h.

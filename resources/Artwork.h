@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures: toolbar bitmaps, the swap button, the splash picture, the tip bulb and
 // the application icon. They are drawn by resources/tools/make_artwork.py in the 16-colour
 // palette and compiled into the program from resources/artwork.qrc.

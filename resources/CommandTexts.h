@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The string table: every command's status-bar prompt and tooltip, and the few other strings the
 // program gives the framework (application title, idle prompt, document string, tip texts).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help page, generated from the menu, accelerator, toolbar and string tables so it always
 // describes the commands the program actually has.
 #pragma once

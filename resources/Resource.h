@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every number the program's resources are known by: command ids, menu, toolbar, dialog,
 // bitmap and string resources, and the dialog control ids.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The button layouts of the three control bars: the "Commands" toolbar and the "Tools" and
 // "Brush Sizes" palettes. Button pictures come from the bitmap with the bar's resource id, one
 // picture per non-separator button, left to right.

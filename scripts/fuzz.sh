@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the icon reader with libFuzzer for SECONDS (default 60), seeded with the test
 # fixtures. Exits non-zero on any crash, leak or timeout.
 set -euo pipefail

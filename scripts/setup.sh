@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package the build, the editor and the tests need, skipping what is
 # already present. Safe to run repeatedly.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then fuzzes the icon reader for a minute. Exits non-zero on any
 # failure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test runner: a QApplication on the offscreen platform, with the settings store pointed
 // at a private temporary directory before anything can touch it.
 #include <QApplication>

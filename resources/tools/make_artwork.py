@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws all of Pixmora's pictures and writes them to resources/artwork/.
 
 Every picture is drawn here, pixel by pixel, in the classic 16-colour palette: the toolbar

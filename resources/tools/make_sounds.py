@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises the three short acknowledgement sounds of the palettes.
 
     python3 resources/tools/make_sounds.py       # writes resources/tool.wav, size.wav, alias.wav

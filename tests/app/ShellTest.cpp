@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's shell driven like a user would: documents are created, opened, saved and
 // closed through commands, with a scripted platform answering the dialogs.
 #include "app/ChildFrame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh editor with its first icon window, whose view the canvas tests drive with real mouse
 // events, plus the cell-set vocabulary they compare results in.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flood fill driven by clicks on the canvas: which cells an area takes in, how the
 // selection bounds it, and how it joins the history.
 #include "canvas/CanvasFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas panel driven with real mouse events inside the running editor.
 #include "canvas/CanvasFixture.h"
 #include "canvas/IconView.h"

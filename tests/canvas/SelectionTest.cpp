@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangle selection and its move, driven with the tools and commands of the palette; the
 // marquee is read from the view's screen image.
 #include "canvas/CanvasFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figure tools driven by drags on the canvas: rectangles, ellipses, lines and their
 // anti-aliased forms, read back from the document's grid.
 #include "canvas/CanvasFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pixmora-cli: listing, export and create through the document, run in-process through RunCli
 // and once as the real program without a display.
 #include "cli/Cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Other programs as judges of the codec: files we write must list and extract correctly with
 // icotool, and 4- and 8-bit icons made by icotool and ImageMagick must read back to the pixels
 // icotool extracts from them. scripts/setup.sh installs both tools, so a missing one is a

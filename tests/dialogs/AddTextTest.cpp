@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Add Text dialog on its own (controls, preview, nudging, font) and the view's text command
 // in a running editor (what reaches the image, the selection, undo, cancel, the current tool).
 #include "canvas/CanvasFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window: when it may show, where, and what closes it; and the first key press of a
 // freshly started editor, which only closes the splash.
 #include "dialogs/SplashBitmapWnd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tip of the day: the walk through the tips file across showings and runs, the start-up
 // flag, the messages for a missing or unreadable file, damaged and huge files, and the dialog
 // as start-up and the Help menu run it.

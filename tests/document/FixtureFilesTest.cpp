@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The icon files in tests/data seed the fuzzer's corpus. Each is made by a recipe here; this
 // test keeps the committed bytes equal to the recipes (so a change in the writer shows up) and
 // checks that each file opens, or fails, as it should. To rebuild them after a deliberate

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving through the document: the nothing-drawn check and failed writes never touch the file
 // already on disk.
 #include "support/IcoBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading icon files: our own files round trip, foreign files decode as far as the reader
 // accepts them, and damaged files fail cleanly with the framework's message.
 #include "framework/Archive.h"

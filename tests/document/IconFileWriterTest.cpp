@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writer's byte layout, checked byte by byte against the icon file layout.
 #include "support/IcoBuilder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cut, Copy and the two pastes, driven through the commands as the menus and keys run them;
 // the system clipboard's picture comes from the scripted platform.
 #include "canvas/CanvasFixture.h"

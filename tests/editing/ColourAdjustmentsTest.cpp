@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight colour adjustments and the curved-edge frame in the running editor: amounts from
 // the strength preferences, per-channel saturation, transparent cells, selection and history.
 #include "canvas/CanvasFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rotations, flips and Clear on a patterned image in the running editor, with their effects on
 // the selection, the screen and the undo history.
 #include "canvas/CanvasFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up with a settings file that is damaged: the editor starts with the defaults for what
 // it cannot read, keeps what it can, and its exit leaves a store the next start reads again.
 #include "frame/MainFrame.h"

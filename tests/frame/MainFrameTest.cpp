@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main frame driven through the running editor: where the window and its palettes appear,
 // the tool, pen-size and anti-aliasing commands with their sounds and button states, the
 // palette and bar toggles, and what one run leaves in the settings store for the next.

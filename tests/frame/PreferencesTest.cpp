@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/Preferences.h"
 #include "frame/ToolState.h"
 #include "framework/Profile.h"

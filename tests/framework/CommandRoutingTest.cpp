@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands travel view -> document -> child frame -> main frame -> application; the first
 // handler wins, and a command nobody handles is disabled.
 #include "framework/DocTemplate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device context behaviour: colours, mix modes, dotted pens, clipping, fills, copies and text.
 #include "PixelPicture.h"
 

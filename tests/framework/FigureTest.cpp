@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exact pixels of the figures: rectangles, ellipses and lines.
 #include "PixelPicture.h"
 

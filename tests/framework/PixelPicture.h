@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surfaces as text, one character per pixel, so tests can state exact pixels readably.
 #pragma once
 

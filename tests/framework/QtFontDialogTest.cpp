@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop font dialog: Qt's font dialog embedded with a colour choice. A user acts on it
 // from a timer while it runs modally; a later timer closes whatever is still open, so a dialog
 // that fails to close makes the test fail instead of hanging it.

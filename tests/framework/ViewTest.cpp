@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's screen image: deferred OnDraw after Invalidate, immediate client drawing, and
 // paint events that only show the image.
 #include "PixelPicture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The acknowledgement sounds shipped beside the program: real, short, quiet PCM that starts
 // and ends in silence, so no click is heard.
 #include <QDir>

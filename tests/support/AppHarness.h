@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts the real editor application under the offscreen platform with a scripted platform and
 // an empty (or prepared) settings store, for tests that drive it like a user.
 #pragma once

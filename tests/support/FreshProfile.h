@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gives a test an empty settings store and removes whatever it wrote afterwards, so tests do
 // not see each other's settings when the whole suite runs in one process.
 #pragma once

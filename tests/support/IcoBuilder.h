@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds icon files byte by byte the way other programs write them (any depth, any palette,
 // mismatched headers), and small helpers shared by the codec, CLI and fixture tests.
 #pragma once

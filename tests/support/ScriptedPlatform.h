@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform for tests: answers come from queues, and every message box, dialog and sound is
 // recorded so tests can assert on them without a display or sound device.
 #pragma once

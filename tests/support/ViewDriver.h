@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives a CIconView with real Qt mouse events and reads what it shows.
 #pragma once
 
