@@ -20,6 +20,8 @@ void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
         return skip(IconEntryListing::Use::Damaged, "offset inside the directory");
     if (!item.header)
         return skip(IconEntryListing::Use::Damaged, "image outside the file");
+    if (item.png)
+        return skip(IconEntryListing::Use::Skipped, "png-compressed");
     if (item.header->biWidth != side)
         return skip(IconEntryListing::Use::Skipped, "header width mismatch");
     if (!CIconImage::IsDecodableBitCount(item.header->biBitCount))
@@ -40,6 +42,14 @@ std::optional<BitmapInfoHeader> HeaderAt(CArchive& file, std::uint32_t offset)
     return header;
 }
 
+// The bytes an entry announces, cut at the end of the file.
+QByteArray EntryBytes(const QByteArray& file, const IconDirEntry& entry)
+{
+    if (entry.dwImageOffset >= std::uint32_t(file.size()))
+        return {};
+    return file.mid(qsizetype(entry.dwImageOffset), qsizetype(entry.dwBytesInRes));
+}
+
 } // namespace
 
 IconListing ListIconDirectory(const QByteArray& bytes)
@@ -49,7 +59,8 @@ IconListing ListIconDirectory(const QByteArray& bytes)
     if (!file.Has(0, IconDirectoryBytes(0)))
         return listing;
     listing.headerComplete = true;
-    file.Seek(4);
+    file.Seek(2);
+    listing.type = file.ReadWord();
     listing.announcedEntries = file.ReadWord();
 
     for (unsigned i = 0; i < listing.announcedEntries; ++i) {
@@ -61,6 +72,9 @@ IconListing ListIconDirectory(const QByteArray& bytes)
         file.Seek(at);
         item.entry.Read(file);
         item.header = HeaderAt(file, item.entry.dwImageOffset);
+        const QByteArray stored = EntryBytes(bytes, item.entry);
+        item.png = ReadPngFacts(stored);
+        item.picture = DecodeIconEntry(stored);
         Classify(item, file, listing.announcedEntries);
         listing.entries.push_back(item);
     }
@@ -80,15 +94,27 @@ IconListing ListIconDirectory(const QByteArray& bytes)
     return listing;
 }
 
+int IconEntryListing::BitsPerPixel() const
+{
+    if (png)
+        return png->bitsPerPixel;
+    return header ? header->biBitCount : 0;
+}
+
 QString IconEntryListing::Format() const
 {
-    const QString depth = header ? QString::number(header->biBitCount) + QStringLiteral(" bpp")
-                                 : QStringLiteral("? bpp");
-    QString text = QStringLiteral("entry %1: %2x%3, %4, offset %5, %6 bytes, ")
+    QString picture;
+    if (png)
+        picture = QStringLiteral("png %1x%2, %3-bit").arg(png->width).arg(png->height).arg(BitsPerPixel());
+    else
+        picture = QStringLiteral("%1x%2, %3")
+                      .arg(entry.bWidth)
+                      .arg(entry.bHeight)
+                      .arg(header ? QString::number(header->biBitCount) + QStringLiteral(" bpp")
+                                  : QStringLiteral("? bpp"));
+    QString text = QStringLiteral("entry %1: %2, offset %3, %4 bytes, ")
                        .arg(number)
-                       .arg(entry.bWidth)
-                       .arg(entry.bHeight)
-                       .arg(depth)
+                       .arg(picture)
                        .arg(entry.dwImageOffset)
                        .arg(entry.dwBytesInRes);
     switch (use) {
