@@ -8,13 +8,13 @@
 
 namespace {
 
-const QString kUsage = QStringLiteral(
-    "usage: pixmora-cli info FILE.ico... [--json]\n"
-    "       pixmora-cli export [--name PATTERN] FILE.ico... DIR\n"
-    "       pixmora-cli create [--reduce [--dither]] OUT.ico IMAGE...\n"
-    "       pixmora-cli create [--reduce [--dither]] --from IMAGE OUT.ico\n"
-    "       pixmora-cli import [--reduce [--dither]] IN.ico OUT.ico\n"
-    "       pixmora-cli --help | --version\n");
+const QString kUsage
+    = QStringLiteral("usage: pixmora-cli info FILE.ico... [--json]\n"
+                     "       pixmora-cli export [--name PATTERN] FILE.ico... DIR\n"
+                     "       pixmora-cli create [--reduce [--dither]] OUT.ico IMAGE...\n"
+                     "       pixmora-cli create [--reduce [--dither]] --from IMAGE OUT.ico\n"
+                     "       pixmora-cli import [--reduce [--dither]] IN.ico OUT.ico\n"
+                     "       pixmora-cli --help | --version\n");
 
 const QString kHelp = QStringLiteral(
     "\n"
@@ -115,7 +115,8 @@ Parsed Parse(const QStringList& args)
     o.dither = parser.isSet(dither);
     o.reduce = parser.isSet(reduce) || o.dither;
 
-    const auto onlyFor = [&](const QCommandLineOption& option, std::initializer_list<const char*> commands) {
+    const auto onlyFor = [&](const QCommandLineOption& option,
+                             std::initializer_list<const char*> commands) {
         if (!parser.isSet(option) || !parsed.error.isEmpty())
             return;
         for (const char* c : commands)
@@ -140,7 +141,7 @@ QString CheckFiles(const CliOptions& o)
     if (o.command == QLatin1String("info"))
         return n >= 1 ? QString() : QStringLiteral("info takes one or more icon files");
     if (o.command == QLatin1String("export"))
-        return n >= 2 ? QString()
+        return n >= 2 ? CheckExportNames(o)
                       : QStringLiteral("export takes one or more icon files and a directory");
     if (o.command == QLatin1String("create") && !o.from.isEmpty())
         return n == 1 ? QString() : QStringLiteral("create --from takes one output file");

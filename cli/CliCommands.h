@@ -27,6 +27,8 @@ struct CliStreams {
 
 int RunInfo(const CliOptions& options, CliStreams& io);
 int RunExport(const CliOptions& options, CliStreams& io);
+// Why export's --name cannot name the outputs of its files (names that would repeat), or empty.
+QString CheckExportNames(const CliOptions& options);
 int RunCreate(const CliOptions& options, CliStreams& io);
 int RunImport(const CliOptions& options, CliStreams& io);
 

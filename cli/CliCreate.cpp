@@ -43,7 +43,8 @@ int PaintedCells(const IconGrid& grid, int side)
 
 // Applies the colour limit to every drawn image: false when an image would lose colours and
 // reducing was not asked for (each such image is named on err).
-bool MeetColourLimit(IconBuild& build, const CliOptions& options, QTextStream& report, QTextStream& err)
+bool MeetColourLimit(
+    IconBuild& build, const CliOptions& options, QTextStream& report, QTextStream& err)
 {
     bool refused = false;
     for (int i = 0; i < kImageCount; ++i) {
@@ -66,8 +67,8 @@ bool MeetColourLimit(IconBuild& build, const CliOptions& options, QTextStream& r
         }
         const ColourReduction r = ReduceColours(grid, side, options.dither);
         report << "reduced the " << side << 'x' << side << " image of " << build.sources[i]
-               << " from " << r.coloursBefore << " to " << r.coloursAfter
-               << " colours, mean error " << QString::number(r.meanError, 'f', 2) << '\n';
+               << " from " << r.coloursBefore << " to " << r.coloursAfter << " colours, mean error "
+               << QString::number(r.meanError, 'f', 2) << '\n';
     }
     return !refused;
 }
@@ -214,7 +215,10 @@ int RunImport(const CliOptions& options, CliStreams& io)
     if (!ReadInputOrComplain(source, bytes, io.err))
         return kCliFailed;
     const IconListing listing = ListIconDirectory(bytes);
-    if (!listing.headerComplete) {
+    // The editor's reader does not look at these fields, but a file whose header is not an
+    // icon's or a cursor's is something else, whose bytes would be taken for entries.
+    if (!listing.headerComplete || listing.reserved != 0
+        || (listing.type != 1 && listing.type != 2)) {
         Complain(io.err, source, FrameworkText::UnexpectedFormat);
         return kCliFailed;
     }

@@ -78,7 +78,8 @@ int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliS
         if (!QDir().mkpath(QFileInfo(target).path())
             || !WriteOutput(target, EncodePng(GridToImage(doc.m_pixels[i], side)), why)) {
             Complain(io.err, target,
-                QStringLiteral("cannot write the image") + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
+                QStringLiteral("cannot write the image")
+                    + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
             return kCliFailed;
         }
         io.out << "wrote " << target << '\n';
@@ -88,14 +89,15 @@ int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliS
 
 } // namespace
 
+QString CheckExportNames(const CliOptions& options)
+{
+    return CheckPattern(options.namePattern, options.files.mid(0, options.files.size() - 1));
+}
+
 int RunExport(const CliOptions& options, CliStreams& io)
 {
     const QStringList icons = options.files.mid(0, options.files.size() - 1);
     const QString dirPath = options.files.constLast();
-    if (const QString why = CheckPattern(options.namePattern, icons); !why.isEmpty()) {
-        io.err << "pixmora-cli: " << why << '\n';
-        return kCliUsage;
-    }
     const QDir dir(dirPath);
     if (!dir.mkpath(QStringLiteral("."))) {
         Complain(io.err, dirPath, QStringLiteral("cannot create the directory"));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pixmora-cli info: the directory of each file as text or JSON, and what the editor draws.
-#include "cli/CliCommands.h"
 #include "cli/Cli.h"
+#include "cli/CliCommands.h"
 #include "cli/IconListing.h"
 #include "document/IconDoc.h"
 
@@ -66,9 +66,12 @@ QJsonValue OrNull(bool present, const QJsonValue& value) { return present ? valu
 QString UseName(IconEntryListing::Use use)
 {
     switch (use) {
-    case IconEntryListing::Use::Used: return QStringLiteral("used");
-    case IconEntryListing::Use::Skipped: return QStringLiteral("skipped");
-    case IconEntryListing::Use::Damaged: break;
+    case IconEntryListing::Use::Used:
+        return QStringLiteral("used");
+    case IconEntryListing::Use::Skipped:
+        return QStringLiteral("skipped");
+    case IconEntryListing::Use::Damaged:
+        break;
     }
     return QStringLiteral("damaged");
 }
@@ -92,8 +95,7 @@ QJsonObject EntryJson(const IconEntryListing& item)
         { QStringLiteral("offset"), qint64(item.entry.dwImageOffset) },
         { QStringLiteral("bytes"), qint64(item.entry.dwBytesInRes) },
         { QStringLiteral("use"), UseName(item.use) },
-        { QStringLiteral("reason"),
-            OrNull(item.use != IconEntryListing::Use::Used, item.reason) },
+        { QStringLiteral("reason"), OrNull(item.use != IconEntryListing::Use::Used, item.reason) },
         { QStringLiteral("replacedBy"), OrNull(item.replacedBy != 0, item.replacedBy) },
         { QStringLiteral("importable"), !item.picture.isNull() },
     };
@@ -113,7 +115,8 @@ QJsonObject FileJson(const FileReport& report)
     const bool header = listing.headerComplete;
     return QJsonObject {
         { QStringLiteral("file"), report.path },
-        { QStringLiteral("bytes"), OrNull(bool(report.bytes), report.bytes ? report.bytes->size() : 0) },
+        { QStringLiteral("bytes"),
+            OrNull(bool(report.bytes), report.bytes ? report.bytes->size() : 0) },
         { QStringLiteral("opened"), report.opened },
         { QStringLiteral("error"), OrNull(!report.opened, report.error) },
         { QStringLiteral("type"), OrNull(header, int(listing.type)) },

@@ -159,12 +159,23 @@ std::optional<PngFacts> ReadPngFacts(const QByteArray& data)
     const int depth = std::uint8_t(data[24]);
     int channels = 0;
     switch (std::uint8_t(data[25])) {
-    case 0: channels = 1; break; // grey
-    case 2: channels = 3; break; // RGB
-    case 3: channels = 1; break; // palette indices
-    case 4: channels = 2; break; // grey and alpha
-    case 6: channels = 4; break; // RGBA
-    default: return std::nullopt;
+    case 0:
+        channels = 1;
+        break; // grey
+    case 2:
+        channels = 3;
+        break; // RGB
+    case 3:
+        channels = 1;
+        break; // palette indices
+    case 4:
+        channels = 2;
+        break; // grey and alpha
+    case 6:
+        channels = 4;
+        break; // RGBA
+    default:
+        return std::nullopt;
     }
     return PngFacts { int(BigEndian32(data, 16)), int(BigEndian32(data, 20)), channels * depth };
 }

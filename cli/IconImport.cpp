@@ -54,7 +54,8 @@ std::array<ImportedImage, kImageCount> ChooseImportImages(const IconListing& lis
                 best = &item;
         if (!best)
             continue;
-        chosen[std::size_t(i)] = { best->number, FitToSquare(best->picture, side), Describe(*best, side) };
+        chosen[std::size_t(i)]
+            = { best->number, FitToSquare(best->picture, side), Describe(*best, side) };
     }
     return chosen;
 }

@@ -59,7 +59,7 @@ IconListing ListIconDirectory(const QByteArray& bytes)
     if (!file.Has(0, IconDirectoryBytes(0)))
         return listing;
     listing.headerComplete = true;
-    file.Seek(2);
+    listing.reserved = file.ReadWord();
     listing.type = file.ReadWord();
     listing.announcedEntries = file.ReadWord();
 
@@ -105,7 +105,10 @@ QString IconEntryListing::Format() const
 {
     QString picture;
     if (png)
-        picture = QStringLiteral("png %1x%2, %3-bit").arg(png->width).arg(png->height).arg(BitsPerPixel());
+        picture = QStringLiteral("png %1x%2, %3-bit")
+                      .arg(png->width)
+                      .arg(png->height)
+                      .arg(BitsPerPixel());
     else
         picture = QStringLiteral("%1x%2, %3")
                       .arg(entry.bWidth)

@@ -37,6 +37,7 @@ struct IconEntryListing {
 };
 
 struct IconListing {
+    unsigned reserved = 0; // 0 in every icon file
     unsigned type = 0; // 1 for icons, 2 for cursors
     unsigned announcedEntries = 0;
     bool headerComplete = false; // the 6-byte directory header is present
