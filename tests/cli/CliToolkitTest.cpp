@@ -124,6 +124,17 @@ QString Save(const QTemporaryDir& dir, const QString& name, const QImage& image)
     return path;
 }
 
+// An icon holding one 256 x 256 PNG-compressed entry of the given number of colours, made by
+// icotool; empty when icotool fails.
+QString PngCompressedIcon(const QTemporaryDir& dir, const QString& name, int colours)
+{
+    const QString big = Save(dir, name + QStringLiteral(".png"), FewColours(256, colours));
+    const QString icon = dir.filePath(name);
+    const ProgramRun run = RunProgram(QStringLiteral("icotool"),
+        { QStringLiteral("-c"), QStringLiteral("-r"), big, QStringLiteral("-o"), icon });
+    return run.code == 0 ? icon : QString();
+}
+
 } // namespace
 
 TEST(CliColours, TheLimitIsTheWritersBlackAndTwoHundredFiftyFiveOthers)
@@ -296,12 +307,8 @@ TEST(CliImport, IconsOfOtherProgramsOpenInTheEditorWithAllThreeImages)
     }
 
     // A 256-pixel PNG-compressed entry alone: all three sizes come from it, reduced.
-    const QString big = Save(dir, QStringLiteral("big.png"), FewColours(256, 60));
-    const QString png = dir.filePath(QStringLiteral("png.ico"));
-    ASSERT_EQ(RunProgram(QStringLiteral("icotool"),
-                  { QStringLiteral("-c"), QStringLiteral("-r"), big, QStringLiteral("-o"), png })
-                  .code,
-        0);
+    const QString png = PngCompressedIcon(dir, QStringLiteral("png.ico"), 60);
+    ASSERT_FALSE(png.isEmpty());
     const QString out = dir.filePath(QStringLiteral("from-png.ico"));
     const ProgramRun run = Cli({ QStringLiteral("import"), QStringLiteral("--reduce"), png, out });
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
@@ -395,12 +402,8 @@ TEST(CliInfo, JsonDescribesEveryFileForAParser)
     PaintTestPattern(ours, { 16, 32 });
     const QString a = dir.filePath(QStringLiteral("a.ico"));
     ASSERT_TRUE(WriteFile(a, SaveToBytes(ours)));
-    const QString big = Save(dir, QStringLiteral("big.png"), FewColours(256, 10));
-    const QString png = dir.filePath(QStringLiteral("b.ico"));
-    ASSERT_EQ(RunProgram(QStringLiteral("icotool"),
-                  { QStringLiteral("-c"), QStringLiteral("-r"), big, QStringLiteral("-o"), png })
-                  .code,
-        0);
+    const QString png = PngCompressedIcon(dir, QStringLiteral("b.ico"), 10);
+    ASSERT_FALSE(png.isEmpty());
     const QString missing = dir.filePath(QStringLiteral("missing.ico"));
 
     const ProgramRun run
