@@ -5,6 +5,9 @@
 
 namespace {
 
+// Sixteen 1024 x 1024 pictures; a real icon holds a few of 256 x 256 at most.
+constexpr qint64 kDecodedPixelBudget = 16LL * 1024 * 1024;
+
 // Mirrors CIconFile::LoadIconFile and CIconImage::ReadImage for one entry.
 void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
 {
@@ -63,6 +66,7 @@ IconListing ListIconDirectory(const QByteArray& bytes)
     listing.type = file.ReadWord();
     listing.announcedEntries = file.ReadWord();
 
+    qint64 decodedPixels = 0;
     for (unsigned i = 0; i < listing.announcedEntries; ++i) {
         const std::size_t at = IconDirectoryBytes(i);
         if (!file.Has(at, IconDirEntry::kBytes))
@@ -74,7 +78,12 @@ IconListing ListIconDirectory(const QByteArray& bytes)
         item.header = HeaderAt(file, item.entry.dwImageOffset);
         const QByteArray stored = EntryBytes(bytes, item.entry);
         item.png = ReadPngFacts(stored);
-        item.picture = DecodeIconEntry(stored);
+        // Many entries may point at the same large picture; past the budget the rest are not
+        // decoded, so a crafted directory cannot keep the tool busy for hours.
+        if (decodedPixels < kDecodedPixelBudget) {
+            item.picture = DecodeIconEntry(stored);
+            decodedPixels += qint64(item.picture.width()) * item.picture.height();
+        }
         Classify(item, file, listing.announcedEntries);
         listing.entries.push_back(item);
     }

@@ -23,7 +23,8 @@ struct IconEntryListing {
     std::optional<BitmapInfoHeader> header;
     // Present when the entry holds a PNG stream instead of a bitmap.
     std::optional<PngFacts> png;
-    // The picture import would take from the entry (null when it cannot be decoded).
+    // The picture import would take from the entry (null when it cannot be decoded, or when
+    // the file's earlier entries have used up what one listing decodes).
     QImage picture;
     Use use = Use::Skipped;
     QString reason; // why an entry is skipped or damaged

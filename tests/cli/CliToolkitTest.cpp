@@ -5,10 +5,12 @@
 #include "cli/ColourReduction.h"
 #include "cli/GridImage.h"
 #include "cli/IconEntryImage.h"
+#include "cli/IconListing.h"
 #include "cli/ImageScaling.h"
 #include "support/IcoBuilder.h"
 #include "support/ScriptedPlatform.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -262,6 +264,29 @@ TEST(CliImport, EveryBitmapDepthDecodesWithItsMaskOrAlpha)
     const QImage decoded = DecodeIconEntry(alpha);
     EXPECT_EQ(qAlpha(decoded.pixel(3, 0)), 0x40);
     EXPECT_EQ(qAlpha(decoded.pixel(5, 5)), 255);
+}
+
+TEST(CliImport, ADirectoryRepeatingOneLargePictureIsDecodedWithinABudget)
+{
+    QImage large(1024, 1024, QImage::Format_ARGB32);
+    large.fill(qRgb(10, 200, 30));
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(large.save(&buffer, "PNG"));
+    constexpr int kEntries = 2000;
+    QByteArray file = QByteArrayLiteral("\0\0\1\0") + QByteArray(2 + 16 * kEntries, '\0');
+    PutWord(file, 4, kEntries);
+    for (int e = 0; e < kEntries; ++e) {
+        PutDWord(file, 6 + 16 * e + 8, std::uint32_t(png.size()));
+        PutDWord(file, 6 + 16 * e + 12, std::uint32_t(file.size()));
+    }
+    file += png;
+    const IconListing listing = ListIconDirectory(file);
+    ASSERT_EQ(listing.entries.size(), std::size_t(kEntries));
+    EXPECT_EQ(listing.entries.front().picture.size(), QSize(1024, 1024));
+    EXPECT_TRUE(listing.entries.back().picture.isNull());
+    EXPECT_EQ(listing.entries.back().png->width, 1024) << "still listed, only not decoded";
 }
 
 TEST(CliImport, IconsOfOtherProgramsOpenInTheEditorWithAllThreeImages)
