@@ -573,3 +573,52 @@ TEST(CliRefusals, NonRegularInputsAndUnwritableOutputsFailAtOnce)
         GTEST_SKIP() << "no /dev/full on this machine to fail a write";
     }
 }
+
+TEST(CliRefusals, ExportOnAFullDiskKeepsTheOldFilesAndSaysSo)
+{
+    QTemporaryDir dir;
+    const QString disk = dir.filePath(QStringLiteral("disk"));
+    ASSERT_TRUE(QDir().mkpath(disk));
+    if (RunProgram(QStringLiteral("mount"),
+            { QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                QStringLiteral("size=64k"), QStringLiteral("tmpfs"), disk })
+            .code
+        != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root, as in CI)";
+    struct Unmount {
+        QString path;
+        ~Unmount() { RunProgram(QStringLiteral("umount"), { path }); }
+    } unmount { disk };
+
+    QStringList images;
+    for (int side : kImageSides)
+        images << Save(dir, QStringLiteral("i%1.png").arg(side), Gradient(side, side, 3));
+    const QString icon = dir.filePath(QStringLiteral("g.ico"));
+    ASSERT_EQ(
+        Cli(QStringList { QStringLiteral("create"), QStringLiteral("--reduce"), icon } + images)
+            .code,
+        0);
+    ASSERT_EQ(Cli({ QStringLiteral("export"), icon, disk }).code, 0);
+    const QByteArray old = ReadFile(disk + QStringLiteral("/icon-48.png"));
+    {
+        QFile fill(disk + QStringLiteral("/fill"));
+        ASSERT_TRUE(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(1024, 'x');
+        while (fill.write(block) == block.size()) { }
+    }
+    const QStringList before = QDir(disk).entryList(QDir::Files);
+
+    // Another picture, so that every file would change.
+    QStringList other;
+    for (int side : kImageSides)
+        other << Save(dir, QStringLiteral("o%1.png").arg(side), FewColours(side, 30));
+    const QString second = dir.filePath(QStringLiteral("o.ico"));
+    ASSERT_EQ(Cli(QStringList { QStringLiteral("create"), second } + other).code, 0);
+    const ProgramRun run = Cli({ QStringLiteral("export"), second, disk });
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(
+        run.err.contains(QStringLiteral("cannot write the image (No space left on device)")))
+        << run.err.toStdString();
+    EXPECT_EQ(ReadFile(disk + QStringLiteral("/icon-48.png")), old);
+    EXPECT_EQ(QDir(disk).entryList(QDir::Files), before) << "no temporary file is left behind";
+}
