@@ -34,39 +34,29 @@ std::vector<Span> AreaSpans(int source, int target)
     return spans;
 }
 
-std::vector<Premultiplied> ToPremultiplied(const QImage& argb)
+Premultiplied ToPremultiplied(QRgb p)
 {
-    std::vector<Premultiplied> pixels(std::size_t(argb.width()) * std::size_t(argb.height()));
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
-            const QRgb p = line[x];
-            const double a = qAlpha(p) / 255.0;
-            pixels[std::size_t(y) * std::size_t(argb.width()) + std::size_t(x)]
-                = { qRed(p) * a, qGreen(p) * a, qBlue(p) * a, a };
-        }
-    }
-    return pixels;
+    const double a = qAlpha(p) / 255.0;
+    return { qRed(p) * a, qGreen(p) * a, qBlue(p) * a, a };
 }
 
 int Channel(double v) { return std::clamp(int(std::lround(v)), 0, 255); }
 
 QImage ReduceByArea(const QImage& argb, int width, int height)
 {
-    const int sw = argb.width();
-    const std::vector<Premultiplied> source = ToPremultiplied(argb);
-    const std::vector<Span> across = AreaSpans(sw, width);
+    const std::vector<Span> across = AreaSpans(argb.width(), width);
     const std::vector<Span> down = AreaSpans(argb.height(), height);
 
-    // Rows first: every source row reduced to the target width.
+    // Rows first: every source row reduced to the target width, so only that much is held in
+    // the wider format, however large the source.
     std::vector<Premultiplied> rows(std::size_t(width) * std::size_t(argb.height()));
     for (int y = 0; y < argb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
         for (int x = 0; x < width; ++x) {
             Premultiplied sum {};
             const Span& span = across[std::size_t(x)];
             for (std::size_t k = 0; k < span.weights.size(); ++k) {
-                const Premultiplied& p
-                    = source[std::size_t(y) * std::size_t(sw) + std::size_t(span.first) + k];
+                const Premultiplied p = ToPremultiplied(line[std::size_t(span.first) + k]);
                 for (int c = 0; c < 4; ++c)
                     sum[std::size_t(c)] += p[std::size_t(c)] * span.weights[k];
             }
