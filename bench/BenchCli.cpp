@@ -10,7 +10,6 @@
 #include "document/IconDoc.h"
 #include "framework/Archive.h"
 
-#include <QBuffer>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -29,10 +28,7 @@ QImage Logo(int side)
 
 QByteArray PngIcon(const QImage& image)
 {
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    const QByteArray png = EncodePng(image);
     CArchive ar;
     for (std::uint16_t word : { 0, 1, 1 })
         ar.WriteWord(word);

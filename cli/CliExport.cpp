@@ -6,7 +6,6 @@
 #include "cli/GridImage.h"
 #include "document/IconDoc.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -49,15 +48,6 @@ QString CheckPattern(const QString& pattern, const QStringList& icons)
         }
     }
     return {};
-}
-
-QByteArray EncodePng(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliStreams& io)

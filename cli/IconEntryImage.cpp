@@ -2,7 +2,6 @@
 #include "cli/IconEntryImage.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
 
