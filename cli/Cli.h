@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// pixmora-cli: the editor's icon codec from the command line. The commands open and save
-// through CIconDoc exactly as the editor does, so what they report is what the editor would do.
+// pixmora-cli: the editor's icon codec from the command line. The commands read and write
+// icons through CIconDoc exactly as the editor does, so what they report is what the editor
+// would do.
 #pragma once
 
 #include <QStringList>
@@ -8,10 +9,12 @@
 
 enum CliExitCode : int {
     kCliOk = 0,
-    kCliFailed = 1, // a file unreadable, damaged or not writable, or nothing drawn
+    kCliFailed = 1, // an input unreadable or damaged, an output not writable, or nothing drawn
     kCliUsage = 2, // bad command line
+    kCliRefused = 3, // writing would have lost colours
 };
 
 // Runs one command. args are the arguments after the program name; results go to out,
-// messages (the framework's included) to err.
+// messages (the framework's included) to err. An icon written to "-" goes to the process's
+// standard output, and its report then to err.
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err);

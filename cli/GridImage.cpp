@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/GridImage.h"
 
+#include <QBuffer>
 #include <algorithm>
 
 QImage GridToImage(const IconGrid& grid, int side)
@@ -27,4 +28,13 @@ void ImageToGrid(const QImage& image, IconGrid& grid)
             grid[x][y] = qAlpha(p) < 128 ? ICON_TRANSPARENT : RGB(qRed(p), qGreen(p), qBlue(p));
         }
     }
+}
+
+QByteArray EncodePng(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }

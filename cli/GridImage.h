@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Conversions between an icon grid and an RGBA image, for export and create.
+// Conversions between an icon grid and an RGBA image, for export and create, and the PNG
+// encoding of such an image.
 #pragma once
 
 #include "document/IconTypes.h"
@@ -14,3 +15,6 @@ QImage GridToImage(const IconGrid& grid, int side);
 // 128 becomes ICON_TRANSPARENT, any other its red, green and blue. Cells outside the image are
 // left alone.
 void ImageToGrid(const QImage& image, IconGrid& grid);
+
+// The PNG file of image, in memory.
+QByteArray EncodePng(const QImage& image);

@@ -5,6 +5,9 @@
 
 namespace {
 
+// Sixteen 1024 x 1024 pictures; a real icon holds a few of 256 x 256 at most.
+constexpr qint64 kDecodedPixelBudget = 16LL * 1024 * 1024;
+
 // Mirrors CIconFile::LoadIconFile and CIconImage::ReadImage for one entry.
 void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
 {
@@ -20,6 +23,8 @@ void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
         return skip(IconEntryListing::Use::Damaged, "offset inside the directory");
     if (!item.header)
         return skip(IconEntryListing::Use::Damaged, "image outside the file");
+    if (item.png)
+        return skip(IconEntryListing::Use::Skipped, "png-compressed");
     if (item.header->biWidth != side)
         return skip(IconEntryListing::Use::Skipped, "header width mismatch");
     if (!CIconImage::IsDecodableBitCount(item.header->biBitCount))
@@ -40,6 +45,14 @@ std::optional<BitmapInfoHeader> HeaderAt(CArchive& file, std::uint32_t offset)
     return header;
 }
 
+// The bytes an entry announces, cut at the end of the file.
+QByteArray EntryBytes(const QByteArray& file, const IconDirEntry& entry)
+{
+    if (entry.dwImageOffset >= std::uint32_t(file.size()))
+        return {};
+    return file.mid(qsizetype(entry.dwImageOffset), qsizetype(entry.dwBytesInRes));
+}
+
 } // namespace
 
 IconListing ListIconDirectory(const QByteArray& bytes)
@@ -49,9 +62,11 @@ IconListing ListIconDirectory(const QByteArray& bytes)
     if (!file.Has(0, IconDirectoryBytes(0)))
         return listing;
     listing.headerComplete = true;
-    file.Seek(4);
+    listing.reserved = file.ReadWord();
+    listing.type = file.ReadWord();
     listing.announcedEntries = file.ReadWord();
 
+    qint64 decodedPixels = 0;
     for (unsigned i = 0; i < listing.announcedEntries; ++i) {
         const std::size_t at = IconDirectoryBytes(i);
         if (!file.Has(at, IconDirEntry::kBytes))
@@ -61,6 +76,14 @@ IconListing ListIconDirectory(const QByteArray& bytes)
         file.Seek(at);
         item.entry.Read(file);
         item.header = HeaderAt(file, item.entry.dwImageOffset);
+        const QByteArray stored = EntryBytes(bytes, item.entry);
+        item.png = ReadPngFacts(stored);
+        // Many entries may point at the same large picture; past the budget the rest are not
+        // decoded, so a crafted directory cannot keep the tool busy for hours.
+        if (decodedPixels < kDecodedPixelBudget) {
+            item.picture = DecodeIconEntry(stored);
+            decodedPixels += qint64(item.picture.width()) * item.picture.height();
+        }
         Classify(item, file, listing.announcedEntries);
         listing.entries.push_back(item);
     }
@@ -80,15 +103,30 @@ IconListing ListIconDirectory(const QByteArray& bytes)
     return listing;
 }
 
+int IconEntryListing::BitsPerPixel() const
+{
+    if (png)
+        return png->bitsPerPixel;
+    return header ? header->biBitCount : 0;
+}
+
 QString IconEntryListing::Format() const
 {
-    const QString depth = header ? QString::number(header->biBitCount) + QStringLiteral(" bpp")
-                                 : QStringLiteral("? bpp");
-    QString text = QStringLiteral("entry %1: %2x%3, %4, offset %5, %6 bytes, ")
+    QString picture;
+    if (png)
+        picture = QStringLiteral("png %1x%2, %3-bit")
+                      .arg(png->width)
+                      .arg(png->height)
+                      .arg(BitsPerPixel());
+    else
+        picture = QStringLiteral("%1x%2, %3")
+                      .arg(entry.bWidth)
+                      .arg(entry.bHeight)
+                      .arg(header ? QString::number(header->biBitCount) + QStringLiteral(" bpp")
+                                  : QStringLiteral("? bpp"));
+    QString text = QStringLiteral("entry %1: %2, offset %3, %4 bytes, ")
                        .arg(number)
-                       .arg(entry.bWidth)
-                       .arg(entry.bHeight)
-                       .arg(depth)
+                       .arg(picture)
                        .arg(entry.dwImageOffset)
                        .arg(entry.dwBytesInRes);
     switch (use) {

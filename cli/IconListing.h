@@ -5,6 +5,7 @@
 // refuses; it applies the reader's rules entry by entry.
 #pragma once
 
+#include "cli/IconEntryImage.h"
 #include "document/IconFile.h"
 #include "document/IconImage.h"
 
@@ -20,15 +21,25 @@ struct IconEntryListing {
     IconDirEntry entry;
     // Present when the 40 header bytes at the entry's offset lie inside the file.
     std::optional<BitmapInfoHeader> header;
+    // Present when the entry holds a PNG stream instead of a bitmap.
+    std::optional<PngFacts> png;
+    // The picture import would take from the entry (null when it cannot be decoded, or when
+    // the file's earlier entries have used up what one listing decodes).
+    QImage picture;
     Use use = Use::Skipped;
     QString reason; // why an entry is skipped or damaged
     int replacedBy = 0; // number of a later used entry of the same width, 0 when none
 
-    // "entry 2: 32x32, 4 bpp, offset 1406, 744 bytes, used"
+    // Bits per pixel as stored: the bitmap header's or the PNG stream's; 0 when unknown.
+    int BitsPerPixel() const;
+    // "entry 2: 32x32, 4 bpp, offset 1406, 744 bytes, used", or for a PNG entry
+    // "entry 4: png 256x256, 32-bit, offset 2862, 21060 bytes, skipped (width not 16/32/48)"
     QString Format() const;
 };
 
 struct IconListing {
+    unsigned reserved = 0; // 0 in every icon file
+    unsigned type = 0; // 1 for icons, 2 for cursors
     unsigned announcedEntries = 0;
     bool headerComplete = false; // the 6-byte directory header is present
     std::vector<IconEntryListing> entries; // those wholly inside the file

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev libx11-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  icoutils imagemagick
+  icoutils imagemagick libqt6svg6
   xvfb xauth x11-utils fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )

@@ -253,8 +253,14 @@ TEST(Cli, CreateRefusesBadImagesWithoutTouchingTheOutput)
 
 TEST(Cli, CommandLineErrorsHelpAndVersion)
 {
+    // info takes several files now; an option of another command is the usage error instead.
     for (const QStringList& args : std::vector<QStringList> { {}, { "frobnicate" }, { "info" },
-             { "info", "a.ico", "b.ico" }, { "export", "a.ico" }, { "create", "o.ico" } }) {
+             { "info", "--name", "x", "a.ico" }, { "export", "a.ico" }, { "create", "o.ico" },
+             { "create", "--from", "big.png" }, { "create", "--from", "big.png", "o.ico", "x" },
+             { "import", "a.ico" }, { "info", "--reduce", "a.ico" }, { "info", "--bogus", "a.ico" },
+             { "create", "o.ico", "-", "-" }, { "export", "--name", "{stem}.png", "a.ico", "d" },
+             { "export", "--name", "{size}-{colour}.png", "a.ico", "d" },
+             { "export", "a.ico", "b.ico", "d" } }) {
         SCOPED_TRACE(args.join(u' ').toStdString());
         const CliRun run = RunInProcess(args);
         EXPECT_EQ(run.code, 2);

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The commands of pixmora-cli, called by RunCli once the command line has been checked.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+class CIconDoc;
+class CliPlatform;
+
+struct CliOptions {
+    QString command;
+    QStringList files; // the positional arguments after the command
+    bool json = false; // info
+    QString namePattern; // export
+    QString from; // create: one large image for all three sizes
+    bool reduce = false; // create, import
+    bool dither = false;
+};
+
+struct CliStreams {
+    QTextStream& out;
+    QTextStream& err;
+    CliPlatform& platform; // names the file in the framework's messages
+};
+
+int RunInfo(const CliOptions& options, CliStreams& io);
+int RunExport(const CliOptions& options, CliStreams& io);
+// Why export's --name cannot name the outputs of its files (names that would repeat), or empty.
+QString CheckExportNames(const CliOptions& options);
+int RunCreate(const CliOptions& options, CliStreams& io);
+int RunImport(const CliOptions& options, CliStreams& io);
+
+// "pixmora-cli: SUBJECT: text" on err.
+void Complain(QTextStream& err, const QString& subject, const QString& text);
+
+// The icons and images the commands read are never larger than this.
+constexpr qint64 kMaxInputBytes = 64 * 1024 * 1024;
+
+// Reads an icon file (or "-") into doc with the editor's reader. On failure the reason and the
+// framework's message are on err.
+bool LoadIcon(const QString& path, CIconDoc& doc, QTextStream& err);
+// Loads the bytes of the icon file named path into doc with the editor's reader.
+bool LoadIconBytes(const QString& path, QByteArray bytes, CIconDoc& doc, QTextStream& err);
+// Reads an input file (or "-"); on failure the reason and the framework's "Failed to open
+// document." are on err.
+bool ReadInputOrComplain(const QString& path, QByteArray& bytes, QTextStream& err);
+// "16x16 32x32" for the drawn images.
+QString DrawnSizes(const CIconDoc& doc);
