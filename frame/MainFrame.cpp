@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <climits>
@@ -131,7 +132,9 @@ bool CMainFrame::CreateBars()
     addDockWidget(Qt::TopDockWidgetArea, m_wndToolBar);
     m_wndToolBar->UpdateCaption();
 
-    // The palettes float beside the canvas and cannot dock.
+    // The palettes float beside the canvas and cannot dock. They are floating tool windows of
+    // this frame from the start, hidden until the frame is on screen (ShowPalettes), so they
+    // are never docked, floated and hidden on the way; a start that fails never shows them.
     const auto makePalette = [this](const ToolbarLayout& layout, int columns, QPoint offset) {
         auto* palette = new CPaletteToolBar(this);
         palette->setObjectName(QString::fromLatin1(layout.name));
@@ -145,13 +148,10 @@ bool CMainFrame::CreateBars()
             return static_cast<CPaletteToolBar*>(nullptr);
         }
         palette->SetPaletteColumns(columns);
-        addDockWidget(Qt::LeftDockWidgetArea, palette);
+        palette->hide();
         palette->setFloating(true);
         palette->move(Coordinate(1LL * m_rcWindow.left + offset.x()),
             Coordinate(1LL * m_rcWindow.top + offset.y()));
-        // Floating windows of their own: they appear with the main window, not before it (a
-        // start that fails never shows them).
-        palette->hide();
         return palette;
     };
     m_wndToolsPalette = makePalette(ToolsPalette(), 2, QPoint(10, 85));
@@ -205,6 +205,33 @@ void CMainFrame::showEvent(QShowEvent* event)
     if (m_placement != Placement::NotShown)
         return;
     m_placement = FitOuterRectangle() ? Placement::Done : Placement::FrameUnknown;
+    // A window manager keeps a tool window above its main window only when the main window is
+    // already its own when the tool window maps; until the frame is exposed it may not be.
+    if (QWindow* window = windowHandle(); window && !window->isExposed())
+        window->installEventFilter(this);
+    else
+        ShowPalettes();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle()
+        && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        ShowPalettes();
+    }
+    return CMDIFrameWnd::eventFilter(watched, event);
+}
+
+void CMainFrame::ShowPalettes()
+{
+    for (CPaletteToolBar* palette : { m_wndToolsPalette, m_wndBrushPalette }) {
+        // Created while the frame had no window of its own, a palette would not know whose
+        // tool window it is.
+        palette->winId();
+        if (QWindow* window = palette->windowHandle())
+            window->setTransientParent(windowHandle());
+    }
     m_wndToolsPalette->setVisible(m_bToolPalette != 0);
     m_wndBrushPalette->setVisible(m_bBrushPalette != 0);
 }
