@@ -614,6 +614,9 @@ TEST_F(MainFrameTest, PalettesAppearWithTheMainWindow)
     EXPECT_FALSE(frame.m_wndToolsPalette->isVisible());
     EXPECT_FALSE(frame.m_wndBrushPalette->isVisible());
     frame.show();
+    // They map once the frame is on screen, so a window manager stacks them above it.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QApplication::processEvents();
     EXPECT_TRUE(frame.m_wndToolsPalette->isVisible());
     EXPECT_TRUE(frame.m_wndBrushPalette->isVisible());
 }
