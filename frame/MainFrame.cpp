@@ -62,6 +62,18 @@ QSize OuterSize(const CRect& rect, QSize frame = QSize(0, 0))
         extent(1LL * rect.bottom - rect.top, desktop.height()) - frame.height() };
 }
 
+// The status bar's lock-key panes, left to right.
+struct LockIndicator {
+    int id;
+    const char* text;
+    bool LockKeyState::*key;
+};
+constexpr LockIndicator kLockIndicators[] = {
+    { ID_INDICATOR_CAPS, "CAP", &LockKeyState::caps },
+    { ID_INDICATOR_NUM, "NUM", &LockKeyState::num },
+    { ID_INDICATOR_SCRL, "SCRL", &LockKeyState::scroll },
+};
+
 CommandStrings StringsOf(int id)
 {
     const CommandText* text = FindCommandText(id);
@@ -162,15 +174,14 @@ bool CMainFrame::CreateBars()
 void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    for (const auto& [id, text] : { std::pair { ID_INDICATOR_CAPS, "CAP" },
-             std::pair { ID_INDICATOR_NUM, "NUM" }, std::pair { ID_INDICATOR_SCRL, "SCRL" } }) {
-        auto* label = new QLabel(QString::fromLatin1(text), bar);
+    for (const LockIndicator& indicator : kLockIndicators) {
+        auto* label = new QLabel(bar);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
         bar->addPermanentWidget(label);
-        m_indicators[id] = label;
+        m_indicators[indicator.id] = label;
     }
     SetIdleMessage(LoadResourceString(AFX_IDS_IDLEMESSAGE));
     UpdateIndicators();
@@ -179,14 +190,11 @@ void CMainFrame::CreateStatusBar()
 void CMainFrame::UpdateIndicators()
 {
     const LockKeyState keys = QueryLockKeys();
-    const auto light = [this](int id, bool on) {
+    for (const LockIndicator& indicator : kLockIndicators) {
         // An unlit indicator keeps its place but shows no text, like a lamp that is off.
-        m_indicators[id]->setEnabled(on);
-        m_indicators[id]->setProperty("lit", on);
-    };
-    light(ID_INDICATOR_CAPS, keys.caps);
-    light(ID_INDICATOR_NUM, keys.num);
-    light(ID_INDICATOR_SCRL, keys.scroll);
+        const bool lit = keys.*indicator.key;
+        m_indicators[indicator.id]->setText(lit ? QString::fromLatin1(indicator.text) : QString());
+    }
 }
 
 bool CMainFrame::event(QEvent* event)

@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -347,6 +348,23 @@ TEST_F(MainFrameTest, PaletteFlagsFollowTheFrameCommandsNotTheCloseBox)
     h.Command(ID_VIEW_BRUSH_PALETTE);
     EXPECT_TRUE(pens->isVisible());
     EXPECT_TRUE(h.IsChecked(ID_VIEW_BRUSH_PALETTE));
+}
+
+TEST_F(MainFrameTest, UnlitLockKeyPanesShowNothingButKeepTheirPlace)
+{
+    // No lock key is lit where the platform reports none (the offscreen platform).
+    AppHarness h;
+    QList<QLabel*> panes = h.frame().statusBar()->findChildren<QLabel*>();
+    panes.erase(std::remove_if(panes.begin(), panes.end(),
+                    [](QLabel* pane) { return pane->frameShape() != QFrame::Panel; }),
+        panes.end());
+    ASSERT_EQ(panes.size(), 3);
+    const int room = panes.front()->fontMetrics().horizontalAdvance(QStringLiteral("SCRL"));
+    for (QLabel* pane : panes) {
+        EXPECT_EQ(pane->text(), QString());
+        EXPECT_TRUE(pane->isVisible());
+        EXPECT_GT(pane->width(), room);
+    }
 }
 
 TEST_F(MainFrameTest, CommandToolbarAndStatusBarToggleWithTheirCheckMarks)
