@@ -139,6 +139,7 @@ bool CMainFrame::CreateBars()
     m_wndToolBar->setAllowedAreas(Qt::AllDockWidgetAreas);
     m_wndToolBar->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable
         | QDockWidget::DockWidgetClosable);
+    m_wndToolBar->SetDynamicSizing(true);
     if (!m_wndToolBar->LoadToolBar(CommandsToolbar(), Artwork::ToolbarStrip(IDR_MAINFRAME), this))
         return false;
     addDockWidget(Qt::TopDockWidgetArea, m_wndToolBar);
