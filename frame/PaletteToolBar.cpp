@@ -5,14 +5,14 @@
 #include "resources/Toolbars.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QFrame>
-#include <QBoxLayout>
-#include <QResizeEvent>
-#include <QStyle>
 #include <QMainWindow>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -213,7 +213,8 @@ void CPaletteToolBar::Relayout()
         adjustSize();
 }
 
-RowBreaks WrapToWidth(const std::vector<int>& widths, const std::vector<bool>& separators, int width)
+RowBreaks WrapToWidth(
+    const std::vector<int>& widths, const std::vector<bool>& separators, int width)
 {
     RowBreaks breaks { std::vector<bool>(widths.size(), false),
         std::vector<bool>(widths.size(), false) };

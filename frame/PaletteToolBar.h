@@ -23,7 +23,8 @@ struct RowBreaks {
     std::vector<bool> wrap;
     std::vector<bool> hidden;
 };
-RowBreaks WrapToWidth(const std::vector<int>& widths, const std::vector<bool>& separators, int width);
+RowBreaks WrapToWidth(
+    const std::vector<int>& widths, const std::vector<bool>& separators, int width);
 
 class CPaletteToolBar : public QDockWidget {
     Q_OBJECT

@@ -2,8 +2,8 @@
 // The editor's shell driven like a user would: documents are created, opened, saved and
 // closed through commands, with a scripted platform answering the dialogs.
 #include "app/ChildFrame.h"
-#include "canvas/IconView.h"
 #include "app/EditorApp.h"
+#include "canvas/IconView.h"
 #include "dialogs/SplashBitmapWnd.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
@@ -16,11 +16,11 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QMenu>
-#include <QTest>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas panel driven with real mouse events inside the running editor.
-#include "canvas/CanvasFixture.h"
 #include "canvas/IconView.h"
+#include "canvas/CanvasFixture.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
 #include "frame/PaletteToolBar.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How a bar's buttons wrap into rows: the plain wrapping rule, and the floating "Commands"
 // toolbar re-wrapping as it is resized.
-#include "frame/MainFrame.h"
 #include "frame/PaletteToolBar.h"
+#include "frame/MainFrame.h"
 #include "support/AppHarness.h"
 
 #include <QApplication>

@@ -40,7 +40,8 @@ TEST(TipsFile, EveryTipFitsThePanelAndNamesOnlyKeysThatWork)
         for (const QRegularExpressionMatch& match : keyName.globalMatch(tip)) {
             const QString key = match.captured();
             if (!key.endsWith(QStringLiteral("+click")))
-                EXPECT_TRUE(keys.contains(key)) << key.toStdString() << " in: " << tip.toStdString();
+                EXPECT_TRUE(keys.contains(key))
+                    << key.toStdString() << " in: " << tip.toStdString();
         }
     }
 }
