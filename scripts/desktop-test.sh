@@ -42,10 +42,15 @@ export DISPLAY=":$(cat "$work/display")"
 
 openbox >"$work/openbox.log" 2>&1 &
 pids+=($!)
+wm_ready=""
 for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && wm_ready=1 && break
   sleep 0.1
 done
+if [ -z "$wm_ready" ]; then
+  echo "SKIPPED: openbox did not start: $(tail -1 "$work/openbox.log")"
+  exit 77
+fi
 
 export QT_QPA_PLATFORM=xcb
 export XDG_CONFIG_HOME="$work/config"
@@ -112,7 +117,7 @@ raised_main_keeps_palettes_above() {
   local main
   main=$(id_of 'icon( - .*)?')
   command -v xdotool >/dev/null || { echo "(xdotool missing: raising not tried)"; return 0; }
-  xdotool windowactivate --sync "$main" >/dev/null 2>&1 || xdotool windowraise "$main"
+  timeout 5 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || xdotool windowraise "$main"
   sleep 0.5
   palettes_above "after raising the main window"
 }
