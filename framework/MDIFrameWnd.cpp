@@ -448,8 +448,13 @@ int CMDIFrameWnd::CommandUnderPress(QObject* watched, const QMouseEvent* event) 
         const QAction* action = menu->actionAt(event->position().toPoint());
         if (!action || action->menu())
             return 0;
-        // The recent files are all described by the list's entry.
-        return action->property(kRecentEntry).toBool() ? ID_FILE_MRU_FILE1 : CommandOf(action);
+        // The recent files are all described by the list's entry, the open windows listed at
+        // the end of the Window menu by that menu's first command.
+        if (action->property(kRecentEntry).toBool())
+            return ID_FILE_MRU_FILE1;
+        if (action->property(kWindowEntry).toBool())
+            return ID_WINDOW_CASCADE;
+        return CommandOf(action);
     }
     if (auto* button = qobject_cast<QToolButton*>(watched))
         return button->defaultAction() ? CommandOf(button->defaultAction()) : 0;
