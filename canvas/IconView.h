@@ -170,6 +170,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The event's point lies in this view and no other window covers it there.
+    bool IsUnderPointer(const QMouseEvent* event) const;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:

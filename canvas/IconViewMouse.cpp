@@ -13,6 +13,7 @@
 #include "resources/Menus.h"
 #include "resources/Resource.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -319,16 +320,26 @@ void CIconView::mousePressEvent(QMouseEvent* event)
         OnLButtonDown(FlagsOf(event), PointOf(event));
 }
 
+// The view does not capture the mouse, but Qt hands the pressed view every movement and the
+// release wherever the pointer goes. What happens outside the view, or over another window
+// covering it (a floating palette), is not over the view at all.
+bool CIconView::IsUnderPointer(const QMouseEvent* event) const
+{
+    if (!rect().contains(event->position().toPoint()))
+        return false;
+    const QWidget* above = QApplication::topLevelAt(event->globalPosition().toPoint());
+    return !above || above == window();
+}
+
 void CIconView::mouseMoveEvent(QMouseEvent* event)
 {
-    // The view does not capture the mouse: movements outside its window never reach it.
-    if (rect().contains(event->position().toPoint()))
+    if (IsUnderPointer(event))
         OnMouseMove(FlagsOf(event), PointOf(event));
 }
 
 void CIconView::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && IsUnderPointer(event))
         OnLButtonUp(FlagsOf(event), PointOf(event));
 }
 

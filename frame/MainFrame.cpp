@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include <algorithm>
 #include <climits>
@@ -60,6 +61,18 @@ QSize OuterSize(const CRect& rect, QSize frame = QSize(0, 0))
     return { extent(1LL * rect.right - rect.left, desktop.width()) - frame.width(),
         extent(1LL * rect.bottom - rect.top, desktop.height()) - frame.height() };
 }
+
+// The status bar's lock-key panes, left to right.
+struct LockIndicator {
+    int id;
+    const char* text;
+    bool LockKeyState::*key;
+};
+constexpr LockIndicator kLockIndicators[] = {
+    { ID_INDICATOR_CAPS, "CAP", &LockKeyState::caps },
+    { ID_INDICATOR_NUM, "NUM", &LockKeyState::num },
+    { ID_INDICATOR_SCRL, "SCRL", &LockKeyState::scroll },
+};
 
 CommandStrings StringsOf(int id)
 {
@@ -126,12 +139,15 @@ bool CMainFrame::CreateBars()
     m_wndToolBar->setAllowedAreas(Qt::AllDockWidgetAreas);
     m_wndToolBar->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable
         | QDockWidget::DockWidgetClosable);
+    m_wndToolBar->SetDynamicSizing(true);
     if (!m_wndToolBar->LoadToolBar(CommandsToolbar(), Artwork::ToolbarStrip(IDR_MAINFRAME), this))
         return false;
     addDockWidget(Qt::TopDockWidgetArea, m_wndToolBar);
     m_wndToolBar->UpdateCaption();
 
-    // The palettes float beside the canvas and cannot dock.
+    // The palettes float beside the canvas and cannot dock. They are floating tool windows of
+    // this frame from the start, hidden until the frame is on screen (ShowPalettes), so they
+    // are never docked, floated and hidden on the way; a start that fails never shows them.
     const auto makePalette = [this](const ToolbarLayout& layout, int columns, QPoint offset) {
         auto* palette = new CPaletteToolBar(this);
         palette->setObjectName(QString::fromLatin1(layout.name));
@@ -145,13 +161,10 @@ bool CMainFrame::CreateBars()
             return static_cast<CPaletteToolBar*>(nullptr);
         }
         palette->SetPaletteColumns(columns);
-        addDockWidget(Qt::LeftDockWidgetArea, palette);
+        palette->hide();
         palette->setFloating(true);
         palette->move(Coordinate(1LL * m_rcWindow.left + offset.x()),
             Coordinate(1LL * m_rcWindow.top + offset.y()));
-        // Floating windows of their own: they appear with the main window, not before it (a
-        // start that fails never shows them).
-        palette->hide();
         return palette;
     };
     m_wndToolsPalette = makePalette(ToolsPalette(), 2, QPoint(10, 85));
@@ -162,15 +175,14 @@ bool CMainFrame::CreateBars()
 void CMainFrame::CreateStatusBar()
 {
     QStatusBar* bar = statusBar();
-    for (const auto& [id, text] : { std::pair { ID_INDICATOR_CAPS, "CAP" },
-             std::pair { ID_INDICATOR_NUM, "NUM" }, std::pair { ID_INDICATOR_SCRL, "SCRL" } }) {
-        auto* label = new QLabel(QString::fromLatin1(text), bar);
+    for (const LockIndicator& indicator : kLockIndicators) {
+        auto* label = new QLabel(bar);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("SCRL")) + 10);
         bar->addPermanentWidget(label);
-        m_indicators[id] = label;
+        m_indicators[indicator.id] = label;
     }
     SetIdleMessage(LoadResourceString(AFX_IDS_IDLEMESSAGE));
     UpdateIndicators();
@@ -179,14 +191,11 @@ void CMainFrame::CreateStatusBar()
 void CMainFrame::UpdateIndicators()
 {
     const LockKeyState keys = QueryLockKeys();
-    const auto light = [this](int id, bool on) {
+    for (const LockIndicator& indicator : kLockIndicators) {
         // An unlit indicator keeps its place but shows no text, like a lamp that is off.
-        m_indicators[id]->setEnabled(on);
-        m_indicators[id]->setProperty("lit", on);
-    };
-    light(ID_INDICATOR_CAPS, keys.caps);
-    light(ID_INDICATOR_NUM, keys.num);
-    light(ID_INDICATOR_SCRL, keys.scroll);
+        const bool lit = keys.*indicator.key;
+        m_indicators[indicator.id]->setText(lit ? QString::fromLatin1(indicator.text) : QString());
+    }
 }
 
 bool CMainFrame::event(QEvent* event)
@@ -205,6 +214,33 @@ void CMainFrame::showEvent(QShowEvent* event)
     if (m_placement != Placement::NotShown)
         return;
     m_placement = FitOuterRectangle() ? Placement::Done : Placement::FrameUnknown;
+    // A window manager keeps a tool window above its main window only when the main window is
+    // already its own when the tool window maps; until the frame is exposed it may not be.
+    if (QWindow* window = windowHandle(); window && !window->isExposed())
+        window->installEventFilter(this);
+    else
+        ShowPalettes();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle()
+        && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        ShowPalettes();
+    }
+    return CMDIFrameWnd::eventFilter(watched, event);
+}
+
+void CMainFrame::ShowPalettes()
+{
+    for (CPaletteToolBar* palette : { m_wndToolsPalette, m_wndBrushPalette }) {
+        // Created while the frame had no window of its own, a palette would not know whose
+        // tool window it is.
+        palette->winId();
+        if (QWindow* window = palette->windowHandle())
+            window->setTransientParent(windowHandle());
+    }
     m_wndToolsPalette->setVisible(m_bToolPalette != 0);
     m_wndBrushPalette->setVisible(m_bBrushPalette != 0);
 }

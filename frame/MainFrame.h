@@ -52,12 +52,15 @@ protected:
     void OnDestroyFrame() override;
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void PreCreateWindow();
     bool OnCreate();
     bool CreateBars();
     void CreateStatusBar();
+    // Shows each palette whose flag is set, as a tool window of this frame.
+    void ShowPalettes();
     CRect GetWindowRect() const;
     bool FitOuterRectangle();
 

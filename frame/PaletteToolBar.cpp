@@ -5,12 +5,14 @@
 #include "resources/Toolbars.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QMainWindow>
 #include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -47,25 +49,34 @@ protected:
 CPaletteToolBar::CPaletteToolBar(QWidget* parent)
     : QDockWidget(parent)
     , m_content(new QWidget(this))
-    , m_grid(new QGridLayout(m_content))
+    , m_rows(new QVBoxLayout(m_content))
     , m_grip(new Grip(this))
 {
-    m_grid->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
-    m_grid->setSpacing(0);
-    m_grid->setSizeConstraint(QLayout::SetFixedSize);
+    m_rows->setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+    m_rows->setSpacing(0);
+    m_rows->setSizeConstraint(QLayout::SetFixedSize);
     setWidget(m_content);
-    connect(this, &QDockWidget::dockLocationChanged, this, [this] {
-        UpdateCaption();
-        Relayout();
-    });
+    connect(this, &QDockWidget::dockLocationChanged, this, &CPaletteToolBar::Replace);
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
-        UpdateCaption();
-        Relayout();
+        Replace();
         // Qt docks a floating bar from its caption's float button or a double-click on the
         // caption whatever its allowed areas; a bar that may not dock goes back at once.
         if (!floating && allowedAreas() == Qt::NoDockWidgetArea)
             QMetaObject::invokeMethod(this, &CPaletteToolBar::Refloat, Qt::QueuedConnection);
     });
+}
+
+void CPaletteToolBar::Replace()
+{
+    UpdateCaption();
+    if (IsDynamicFloating()) {
+        FitToWidth(width());
+        return;
+    }
+    // Docked, the bar takes the height its side gives it again.
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    Relayout();
 }
 
 void CPaletteToolBar::UpdateCaption()
@@ -162,24 +173,118 @@ bool CPaletteToolBar::IsVertical() const
 
 void CPaletteToolBar::Relayout()
 {
-    for (QWidget* item : m_items)
-        m_grid->removeWidget(item);
-    const bool anyWrap = std::find(m_wrap.begin(), m_wrap.end(), true) != m_wrap.end();
+    // Rows of their own, so that a row is as wide as its items and no wider.
+    while (QLayoutItem* row = m_rows->takeAt(0))
+        delete row;
+    const bool dynamic = IsDynamicFloating() && m_dynamicBreaks.wrap.size() == m_items.size();
+    const std::vector<bool>& wrap = dynamic ? m_dynamicBreaks.wrap : m_wrap;
+    const bool anyWrap = std::find(wrap.begin(), wrap.end(), true) != wrap.end();
     const bool vertical = !anyWrap && IsVertical();
-    int row = 0;
-    int column = 0;
+    // A bar of a fixed shape is exactly as large as its rows. A floating dynamic bar must stay
+    // free to be resized: a floating dock widget takes its content's limits as its own.
+    m_rows->setSizeConstraint(dynamic ? QLayout::SetNoConstraint : QLayout::SetFixedSize);
+    if (dynamic)
+        m_content->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QHBoxLayout* row = nullptr;
     for (std::size_t i = 0; i < m_items.size(); ++i) {
-        if (auto* line = qobject_cast<QFrame*>(m_items[i]))
+        QWidget* item = m_items[i];
+        if (auto* line = qobject_cast<QFrame*>(item))
             line->setFrameShape(vertical ? QFrame::HLine : QFrame::VLine);
-        m_grid->addWidget(m_items[i], row, column);
-        if (vertical || m_wrap[i]) {
-            ++row;
-            column = 0;
-        } else {
-            ++column;
+        const bool hidden = dynamic && m_dynamicBreaks.hidden[i];
+        item->setVisible(!hidden);
+        if (hidden)
+            continue;
+        if (!row) {
+            row = new QHBoxLayout;
+            row->setSpacing(0);
+            m_rows->addLayout(row);
+        }
+        row->addWidget(item);
+        if (vertical || wrap[i]) {
+            // A vertical bar's one-item rows span its width, so its separators do too.
+            if (!vertical)
+                row->addStretch();
+            row = nullptr;
         }
     }
-    adjustSize();
+    if (row)
+        row->addStretch();
+    if (!dynamic)
+        adjustSize();
+}
+
+RowBreaks WrapToWidth(
+    const std::vector<int>& widths, const std::vector<bool>& separators, int width)
+{
+    RowBreaks breaks { std::vector<bool>(widths.size(), false),
+        std::vector<bool>(widths.size(), false) };
+    std::vector<std::size_t> row;
+    int used = 0;
+    const auto endRow = [&] {
+        while (!row.empty() && separators[row.back()]) {
+            breaks.hidden[row.back()] = true;
+            used -= widths[row.back()];
+            row.pop_back();
+        }
+        if (!row.empty())
+            breaks.wrap[row.back()] = true;
+        row.clear();
+        used = 0;
+    };
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        const bool full = !row.empty() && used + widths[i] > width;
+        if (full)
+            endRow();
+        if (separators[i] && row.empty()) {
+            breaks.hidden[i] = true;
+            continue;
+        }
+        row.push_back(i);
+        used += widths[i];
+    }
+    // The last row ends with the bar; only a trailing separator needs hiding.
+    while (!row.empty() && separators[row.back()]) {
+        breaks.hidden[row.back()] = true;
+        row.pop_back();
+    }
+    return breaks;
+}
+
+void CPaletteToolBar::resizeEvent(QResizeEvent* event)
+{
+    QDockWidget::resizeEvent(event);
+    if (IsDynamicFloating() && !m_bFitting)
+        FitToWidth(event->size().width());
+}
+
+void CPaletteToolBar::FitToWidth(int width)
+{
+    // Where the window manager does not decorate the floating bar, Qt draws its frame.
+    const int frameWidth = windowFlags() & Qt::FramelessWindowHint
+        ? style()->pixelMetric(QStyle::PM_DockWidgetFrameWidth, nullptr, this)
+        : 0;
+    std::vector<int> widths;
+    std::vector<bool> separators;
+    for (QWidget* item : m_items) {
+        auto* line = qobject_cast<QFrame*>(item);
+        if (line)
+            line->setFrameShape(QFrame::VLine);
+        widths.push_back(item->sizeHint().width());
+        separators.push_back(line != nullptr);
+    }
+    const int chrome = 2 * frameWidth + 2 * kBorder;
+    const int widest = widths.empty() ? 0 : *std::max_element(widths.begin(), widths.end());
+    m_dynamicBreaks = WrapToWidth(widths, separators, width - chrome);
+    m_bFitting = true;
+    m_content->setMinimumSize(widest + 2 * kBorder, 0);
+    Relayout();
+    m_rows->activate();
+    // The height the rows take, caption and frame included, asked free of the last fit.
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
+    layout()->invalidate();
+    setFixedHeight(sizeHint().height());
+    m_bFitting = false;
 }
 
 bool CPaletteToolBar::eventFilter(QObject* watched, QEvent* event)

@@ -6,15 +6,14 @@
 #include "framework/Platform.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
+#include "resources/HelpText.h"
 #include "resources/Resource.h"
 
-#include <QAbstractButton>
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
-#include <QKeyEvent>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,8 +22,8 @@
 #include <QStatusTipEvent>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 namespace {
 constexpr const char* kCommandProperty = "pixmoraCommand";
@@ -193,10 +192,7 @@ CCmdUI CMDIFrameWnd::QueryCommand(int id)
 void CMDIFrameWnd::ExecuteCommand(int id)
 {
     if (m_bContextHelp) {
-        EndContextHelp();
-        const CommandStrings strings = m_commandStrings ? m_commandStrings(id) : CommandStrings {};
-        QWhatsThis::showText(
-            QCursor::pos(), strings.prompt.isEmpty() ? strings.tooltip : strings.prompt, this);
+        ShowCommandHelp(id);
         return;
     }
     if (!QueryCommand(id).m_bEnabled)
@@ -444,25 +440,65 @@ void CMDIFrameWnd::EndContextHelp()
     QApplication::restoreOverrideCursor();
 }
 
-bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event)
+// The command behind what a press in context-help mode lands on: a menu item or a command
+// button, enabled or not. 0 for anything else, such as a submenu, which opens as usual.
+int CMDIFrameWnd::CommandUnderPress(QObject* watched, const QMouseEvent* event) const
 {
-    // In context-help mode a click on a menu item or button shows its prompt (ExecuteCommand);
-    // Escape, or a click anywhere else, leaves the mode and does nothing more.
-    if (m_bContextHelp) {
-        const bool escape = event->type() == QEvent::KeyPress
-            && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
-        const bool pressElsewhere = event->type() == QEvent::MouseButtonPress
-            && !qobject_cast<QMenu*>(watched) && !qobject_cast<QMenuBar*>(watched)
-            && !qobject_cast<QAbstractButton*>(watched);
-        if (escape || pressElsewhere) {
-            EndContextHelp();
-            return true;
-        }
+    if (auto* menu = qobject_cast<QMenu*>(watched)) {
+        const QAction* action = menu->actionAt(event->position().toPoint());
+        if (!action || action->menu())
+            return 0;
+        // The recent files are all described by the list's entry, the open windows listed at
+        // the end of the Window menu by that menu's first command.
+        if (action->property(kRecentEntry).toBool())
+            return ID_FILE_MRU_FILE1;
+        if (action->property(kWindowEntry).toBool())
+            return ID_WINDOW_CASCADE;
+        return CommandOf(action);
     }
-    return QMainWindow::eventFilter(watched, event);
+    if (auto* button = qobject_cast<QToolButton*>(watched))
+        return button->defaultAction() ? CommandOf(button->defaultAction()) : 0;
+    return 0;
 }
 
-void CMDIFrameWnd::OnHelpTopics()
+bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    // In context-help mode a press on a menu item or command button shows that command's
+    // help instead of running it; a press on the menu bar or a submenu opens it, and Escape or
+    // a press anywhere else leaves the mode and does nothing more. Qt shows the application's
+    // filters each event twice, for the window and for the widget; only the widget tells what
+    // was pressed.
+    if (!m_bContextHelp || !watched->isWidgetType())
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        EndContextHelp();
+        // An open menu closes with the same key.
+        return !QApplication::activePopupWidget();
+    }
+    if (event->type() != QEvent::MouseButtonPress)
+        return QMainWindow::eventFilter(watched, event);
+    if (const int id = CommandUnderPress(watched, static_cast<QMouseEvent*>(event))) {
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        ShowCommandHelp(id);
+        return true;
+    }
+    if (qobject_cast<QMenu*>(watched) || qobject_cast<QMenuBar*>(watched))
+        return false;
+    EndContextHelp();
+    return true;
+}
+
+void CMDIFrameWnd::ShowCommandHelp(int id)
+{
+    EndContextHelp();
+    OpenHelp(HelpAnchor(id));
+}
+
+void CMDIFrameWnd::OnHelpTopics() { OpenHelp(QString()); }
+
+void CMDIFrameWnd::OpenHelp(const QString& anchor)
 {
     auto* dialog = new QDialog(this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -473,6 +509,9 @@ void CMDIFrameWnd::OnHelpTopics()
     layout->addWidget(browser);
     dialog->resize(560, 480);
     dialog->show();
+    // Scrolling needs the page laid out at the browser's size.
+    if (!anchor.isEmpty())
+        browser->scrollToAnchor(anchor);
 }
 
 void CMDIFrameWnd::OnViewStatusBar() { statusBar()->setVisible(statusBar()->isHidden()); }

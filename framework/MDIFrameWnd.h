@@ -18,6 +18,7 @@
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMouseEvent;
 class QLabel;
 class CMDIChildWnd;
 class CView;
@@ -58,7 +59,7 @@ public:
     // Routes a command (pCmdUI null) or its update along the chain; false when nobody handles it.
     bool RouteCommand(int id, CCmdUI* pCmdUI);
     // What a menu item, button or key does: checks the command is enabled, then routes it. In
-    // context-help mode it shows the command's prompt instead.
+    // context-help mode it opens the command's help instead.
     void ExecuteCommand(int id);
     // The command's enabled and checked state as the chain answers it.
     CCmdUI QueryCommand(int id);
@@ -105,6 +106,11 @@ protected:
 private:
     void FillWindowList(QMenu* menu);
     void EndContextHelp();
+    int CommandUnderPress(QObject* watched, const QMouseEvent* event) const;
+    // Leaves context-help mode and opens the help page at the command's entry.
+    void ShowCommandHelp(int id);
+    // Opens the help page, at the anchor when one is given.
+    void OpenHelp(const QString& anchor);
     void FillRecentFiles(QMenu* menu);
     void OnIdle();
 

@@ -43,6 +43,14 @@ QString TableStart(const QString& firstHeading)
 
 const QString kTableEnd = QStringLiteral("</table>\n");
 
+// A command's row: its name, what it does (which carries the command's anchor) and its keys.
+QString CommandRow(int id, const QString& name)
+{
+    const QString prompt = PromptOf(id);
+    return QStringLiteral("<tr><td>%1</td><td><a name=\"%2\">%3</a></td><td>%4</td></tr>\n")
+        .arg(Escaped(name), HelpAnchor(id), Escaped(prompt), Escaped(KeysOf(id)));
+}
+
 // One popup: a heading with its path and a table of its commands (nothing for a popup that only
 // holds submenus), then its submenus in order. An empty path leaves the heading out.
 QString PopupSection(const MenuItem& popup, const QString& path)
@@ -50,7 +58,7 @@ QString PopupSection(const MenuItem& popup, const QString& path)
     QString rows;
     for (const MenuItem& item : popup.children)
         if (item.kind == MenuItem::Kind::Command)
-            rows += Row({ item.Label(), PromptOf(item.id), KeysOf(item.id) });
+            rows += CommandRow(item.id, item.Label());
     QString html;
     if (!rows.isEmpty()) {
         if (!path.isEmpty())
@@ -96,8 +104,7 @@ QString PaletteSection()
             const CommandText* text = FindCommandText(id);
             if (id == ID_SEPARATOR || !text)
                 continue;
-            html += Row({ text->HasTooltip() ? text->Tooltip() : text->Prompt(), text->Prompt(),
-                KeysOf(id) });
+            html += CommandRow(id, text->HasTooltip() ? text->Tooltip() : text->Prompt());
         }
         html += kTableEnd;
     }
@@ -105,6 +112,8 @@ QString PaletteSection()
 }
 
 } // namespace
+
+QString HelpAnchor(int commandId) { return QStringLiteral("command-%1").arg(commandId); }
 
 QString BuildHelpHtml()
 {

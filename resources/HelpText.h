@@ -9,3 +9,6 @@
 // what it does and its keys, the canvas's context menu, and every palette button with its
 // tooltip and prompt.
 QString BuildHelpHtml();
+// The name of the anchor on each of a command's entries on the help page; context help opens
+// the page at the first.
+QString HelpAnchor(int commandId);

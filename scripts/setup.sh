@@ -10,7 +10,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   icoutils imagemagick libqt6svg6
-  xvfb xauth x11-utils fonts-dejavu-core
+  xvfb xauth x11-utils openbox xdotool fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )
 

@@ -2,11 +2,12 @@
 // The editor's shell driven like a user would: documents are created, opened, saved and
 // closed through commands, with a scripted platform answering the dialogs.
 #include "app/ChildFrame.h"
-#include "canvas/IconView.h"
 #include "app/EditorApp.h"
+#include "canvas/IconView.h"
 #include "dialogs/SplashBitmapWnd.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
+#include "frame/PaletteToolBar.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/Profile.h"
 #include "resources/Resource.h"
@@ -15,11 +16,14 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QMenu>
-#include <QTest>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -299,7 +303,7 @@ TEST_F(ShellTest, WindowMenuListsTheOpenWindowsAndArrangesMinimizedOnes)
     EXPECT_NE(windows[0]->x(), windows[1]->x());
 }
 
-TEST_F(ShellTest, ContextHelpShowsThePromptInsteadOfRunningTheCommand)
+TEST_F(ShellTest, ContextHelpKeysOpenHelpInsteadOfRunningTheCommand)
 {
     AppHarness h;
     h.Command(ID_CONTEXT_HELP);
@@ -316,6 +320,71 @@ TEST_F(ShellTest, ContextHelpShowsThePromptInsteadOfRunningTheCommand)
     EXPECT_FALSE(h.frame().InContextHelpMode());
     h.Command(ID_FILE_NEW);
     EXPECT_EQ(h.Windows().size(), 3u);
+}
+
+// The help page that context help opened, and the first cell on its top visible line.
+struct OpenedHelp {
+    QTextBrowser* browser = nullptr;
+    QString topText;
+};
+
+OpenedHelp FindOpenedHelp()
+{
+    QApplication::processEvents();
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* browser = window->findChild<QTextBrowser*>(QString(), Qt::FindDirectChildrenOnly);
+        if (!browser || !window->isVisible())
+            continue;
+        const QTextBlock top = browser->cursorForPosition(QPoint(8, 8)).block();
+        OpenedHelp help { browser, top.text() };
+        window->close();
+        return help;
+    }
+    return {};
+}
+
+TEST_F(ShellTest, ContextHelpOpensTheHelpOfTheClickedItemWithoutRunningIt)
+{
+    AppHarness h;
+    CMDIChildWnd* only = h.Windows().front();
+    const QRect placed = only->geometry();
+
+    // A toolbar button, even a disabled one (nothing copied yet): the page opens at the
+    // command's first entry, in the Edit menu.
+    QToolButton* paste = nullptr;
+    for (QToolButton* button : h.frame().m_wndToolBar->findChildren<QToolButton*>())
+        if (button->defaultAction()
+            && button->defaultAction()->property("pixmoraCommand") == ID_EDIT_PASTE_INTERNAL)
+            paste = button;
+    ASSERT_NE(paste, nullptr);
+    h.frame().UpdateCommandActions();
+    ASSERT_FALSE(paste->isEnabled());
+    h.Command(ID_CONTEXT_HELP);
+    QTest::mouseClick(paste, Qt::LeftButton);
+    EXPECT_FALSE(h.frame().InContextHelpMode());
+    OpenedHelp help = FindOpenedHelp();
+    ASSERT_NE(help.browser, nullptr);
+    EXPECT_EQ(help.topText, "Paste Internal Cliboard");
+
+    // A menu item: the menu closes, the command does not run.
+    h.Command(ID_CONTEXT_HELP);
+    QMenu* window = nullptr;
+    for (QAction* top : h.frame().menuBar()->actions())
+        if (top->text() == "&Window")
+            window = top->menu();
+    ASSERT_NE(window, nullptr);
+    window->popup(h.frame().mapToGlobal(QPoint(100, 40)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    QAction* tile = window->actions().at(1);
+    ASSERT_EQ(tile->text(), "&Tile");
+    QTest::mouseClick(window, Qt::LeftButton, {}, window->actionGeometry(tile).center());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(h.frame().InContextHelpMode());
+    help = FindOpenedHelp();
+    ASSERT_NE(help.browser, nullptr);
+    EXPECT_EQ(help.topText, "Tile");
+    EXPECT_EQ(only->geometry(), placed);
+    EXPECT_EQ(h.Windows().size(), 1u);
 }
 
 TEST_F(ShellTest, SaveAsRenamesTheWindowAndRemembersTheFile)

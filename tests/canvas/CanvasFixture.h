@@ -61,6 +61,10 @@ protected:
         ASSERT_NE(view, nullptr);
         doc = h->ActiveDocument();
         drive = std::make_unique<ViewDriver>(view);
+        // The floating palettes start over the canvas's left columns, where the view takes no
+        // mouse input; the drawing tests want the whole canvas.
+        h->Command(ID_VIEW_TOOL_PALETTE);
+        h->Command(ID_VIEW_BRUSH_PALETTE);
         drive->Paint();
     }
 

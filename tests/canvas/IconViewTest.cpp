@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The canvas panel driven with real mouse events inside the running editor.
-#include "canvas/CanvasFixture.h"
 #include "canvas/IconView.h"
+#include "canvas/CanvasFixture.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
+#include "frame/PaletteToolBar.h"
 #include "frame/Preferences.h"
 #include "frame/ToolState.h"
 #include "framework/Profile.h"
@@ -106,6 +107,42 @@ TEST_F(IconViewTest, StrokePaintsAFootprintPerMessageWithoutInterpolation)
         for (int y = 0; y < 32; ++y)
             erased += drive->Cell(x, y) != ICON_TRANSPARENT;
     EXPECT_EQ(erased, 3); // the three cells of the first stroke
+}
+
+TEST_F(IconViewTest, PointerOverAFloatingPaletteIsOffTheCanvas)
+{
+    // At start the "Tools" palette floats over the left columns of the small canvas; Qt still
+    // hands the pressed view every movement and the release there.
+    h->Command(ID_VIEW_TOOL_PALETTE);
+    const QWidget* tools = h->frame().m_wndToolsPalette;
+    ASSERT_TRUE(tools->isVisible());
+    const auto hidden = [&](int x) {
+        const CPoint p = drive->CellCentre(x, 10);
+        return tools->frameGeometry().contains(view->mapToGlobal(QPoint(p.x, p.y)));
+    };
+    ASSERT_TRUE(hidden(2));
+    ASSERT_FALSE(hidden(25));
+
+    h->Command(ID_TOOL_BRUSH);
+    h->Command(ID_PEN_1X1);
+    drive->Press(drive->CellCentre(25, 10));
+    for (int x = 24; x >= 2; --x)
+        drive->Move(drive->CellCentre(x, 10));
+    drive->Release(drive->CellCentre(2, 10));
+    // Only the cells the pointer crossed in plain sight; the release over the palette adds none.
+    canvas_test::CellSet seen;
+    for (int x = 2; x <= 25; ++x)
+        if (!hidden(x))
+            seen.insert({ x, 10 });
+    EXPECT_EQ(Painted(), seen);
+
+    // A rectangle released over the palette is called off.
+    const canvas_test::CellSet stroke = Painted();
+    h->Command(ID_TOOL_RECTANGLE);
+    drive->Press(drive->CellCentre(25, 20));
+    drive->Move(drive->CellCentre(2, 25));
+    drive->Release(drive->CellCentre(2, 25));
+    EXPECT_EQ(Painted(), stroke);
 }
 
 TEST_F(IconViewTest, DensityBrushesShadeAndSkipTransparentCells)

@@ -17,6 +17,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -349,6 +350,23 @@ TEST_F(MainFrameTest, PaletteFlagsFollowTheFrameCommandsNotTheCloseBox)
     EXPECT_TRUE(h.IsChecked(ID_VIEW_BRUSH_PALETTE));
 }
 
+TEST_F(MainFrameTest, UnlitLockKeyPanesShowNothingButKeepTheirPlace)
+{
+    // No lock key is lit where the platform reports none (the offscreen platform).
+    AppHarness h;
+    QList<QLabel*> panes = h.frame().statusBar()->findChildren<QLabel*>();
+    panes.erase(std::remove_if(panes.begin(), panes.end(),
+                    [](QLabel* pane) { return pane->frameShape() != QFrame::Panel; }),
+        panes.end());
+    ASSERT_EQ(panes.size(), 3);
+    const int room = panes.front()->fontMetrics().horizontalAdvance(QStringLiteral("SCRL"));
+    for (QLabel* pane : panes) {
+        EXPECT_EQ(pane->text(), QString());
+        EXPECT_TRUE(pane->isVisible());
+        EXPECT_GT(pane->width(), room);
+    }
+}
+
 TEST_F(MainFrameTest, CommandToolbarAndStatusBarToggleWithTheirCheckMarks)
 {
     AppHarness h;
@@ -614,6 +632,9 @@ TEST_F(MainFrameTest, PalettesAppearWithTheMainWindow)
     EXPECT_FALSE(frame.m_wndToolsPalette->isVisible());
     EXPECT_FALSE(frame.m_wndBrushPalette->isVisible());
     frame.show();
+    // They map once the frame is on screen, so a window manager stacks them above it.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QApplication::processEvents();
     EXPECT_TRUE(frame.m_wndToolsPalette->isVisible());
     EXPECT_TRUE(frame.m_wndBrushPalette->isVisible());
 }

@@ -67,9 +67,9 @@ TEST(HelpText, ListsEveryPaletteButtonByTooltipAndPrompt)
             if (id == 0)
                 continue;
             const CommandText* text = FindCommandText(id);
-            const QString row
-                = QStringLiteral("<tr><td>%1</td><td>%2</td>")
-                      .arg(text->Tooltip().toHtmlEscaped(), text->Prompt().toHtmlEscaped());
+            const QString row = QStringLiteral("<tr><td>%1</td><td><a name=\"%2\">%3</a></td>")
+                                    .arg(text->Tooltip().toHtmlEscaped(), HelpAnchor(id),
+                                        text->Prompt().toHtmlEscaped());
             EXPECT_GT(html.indexOf(row, section), section) << id;
         }
     }
