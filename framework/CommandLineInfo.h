@@ -19,7 +19,7 @@ public:
     // The first file named; m_fileNames holds all of them, in order.
     QString m_strFileName;
     QStringList m_fileNames;
-    bool m_bHelp = false;    // -h, --help
+    bool m_bHelp = false; // -h, --help
     bool m_bVersion = false; // -v, --version
     // --data-files: report where the run-time data files are found.
     bool m_bDataFiles = false;

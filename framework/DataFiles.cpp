@@ -16,7 +16,8 @@ QStringList DataFileSearchPath()
         // package, `cmake --install --prefix` or a copied folder.
         folders << QDir::cleanPath(exeDir + QStringLiteral("/../share/pixmora"));
     }
-    for (const QString& dataDir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+    for (const QString& dataDir :
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         folders << QDir(dataDir).filePath(QStringLiteral("pixmora"));
     return folders;
 }

@@ -88,7 +88,8 @@ TEST(DataFiles, TheTreeBesideTheExecutableWinsOverTheDesktopsDataFolders)
     CurrentDirectory cd(cwd.path());
     ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(xdg.path()));
     const QString name = UniqueName();
-    const QString shareDir = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/pixmora");
+    const QString shareDir
+        = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/pixmora");
     const bool madeShare = !QDir(shareDir).exists();
     ASSERT_TRUE(QDir().mkpath(shareDir));
     ASSERT_TRUE(QDir().mkpath(xdg.filePath("pixmora")));
