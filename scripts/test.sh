@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, checks the installed and packaged program, then fuzzes the icon
-# reader for a minute. Exits non-zero on any
+# UndefinedBehaviorSanitizer, then fuzzes the icon reader for a minute. Exits non-zero on any
 # failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
