@@ -12,7 +12,7 @@ packages=(
   icoutils imagemagick
   xvfb xauth x11-utils fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  help2man dpkg-dev file desktop-file-utils appstream lintian
+  help2man man-db dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
