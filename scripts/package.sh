@@ -12,10 +12,12 @@ bash scripts/setup.sh >&2
 # Debian's own compiler and linker flags (fortify, stack protector, relro, now), so the
 # package is built the way the distribution builds its own.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-export CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
-export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
+# Passed on the command line, not through the environment, so an existing build follows them.
+cxxflags="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)"
+ldflags="$(dpkg-buildflags --get LDFLAGS)"
 
 cmake -S . -B "$build" -G Ninja \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
   -DPIXMORA_DEBIAN_PACKAGE=ON -DPIXMORA_TESTS=OFF -DPIXMORA_BENCH=OFF >&2
 cmake --build "$build" >&2
