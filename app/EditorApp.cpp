@@ -8,23 +8,44 @@
 #include "dialogs/StartupTipDlg.h"
 #include "document/IconDoc.h"
 #include "frame/MainFrame.h"
+#include "framework/DataFiles.h"
 #include "framework/DocTemplate.h"
+#include "framework/FileDropTarget.h"
 #include "framework/Platform.h"
 #include "framework/Profile.h"
 #include "resources/CommandTexts.h"
 #include "resources/Resource.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
-const char* const kUsage = "Usage: pixmora [OPTION]... [FILE.ico]\n"
+const char* const kUsage = "Usage: pixmora [OPTION]... [FILE.ico]...\n"
                            "Edit Windows icon files (16, 32 and 48 pixel images).\n\n"
-                           "  FILE.ico        open this icon instead of a new one\n"
+                           "  FILE.ico        open each icon in a window of its own\n"
                            "  -Embedding, -Automation\n"
                            "                  start without the splash window and tip of the day\n"
-                           "  --help          show this help and exit\n"
-                           "  --version       show the version and exit\n";
+                           "  --data-files    show where the tips and sounds are found and exit\n"
+                           "  -h, --help      show this help and exit\n"
+                           "  -v, --version   show the version and exit\n"
+                           "  --              take every following argument as a file name\n";
+
+// The files the editor reads at run time: the tips of the day and the tool sounds.
+const char* const kDataFiles[] = { "tips.txt", "tool.wav", "size.wav", "alias.wav" };
+
+// Prints where each data file is found, one "name: path" line each; false when one is missing.
+bool PrintDataFiles()
+{
+    bool allFound = true;
+    for (const char* name : kDataFiles) {
+        const QFileInfo found(LocateDataFile(QString::fromLatin1(name)));
+        const bool exists = found.isFile();
+        allFound = allFound && exists;
+        std::printf("%s: %s\n", name, exists ? qPrintable(found.absoluteFilePath()) : "not found");
+    }
+    return allFound;
+}
 }
 
 // Hands every event of the application to PreTranslateMessage before it is dispatched.
@@ -56,13 +77,21 @@ bool CEditorApp::InitInstance()
     // 1. The command line.
     CCommandLineInfo cmdInfo;
     ParseCommandLine(cmdInfo);
-    if (cmdInfo.m_bHelp || cmdInfo.m_bVersion) {
-        std::fputs(cmdInfo.m_bHelp ? kUsage : "pixmora " PIXMORA_VERSION "\n", stdout);
-        m_bPrintedInfo = true;
+    if (!cmdInfo.m_unknownSwitches.isEmpty()) {
+        std::fprintf(stderr, "pixmora: unknown option %s\n%s",
+            qPrintable(cmdInfo.m_unknownSwitches.front()), kUsage);
+        m_nStartupExitCode = 2;
         return false;
     }
-    for (const QString& unknown : cmdInfo.m_unknownSwitches)
-        std::fprintf(stderr, "pixmora: ignoring unknown option %s\n", qPrintable(unknown));
+    if (cmdInfo.m_bHelp || cmdInfo.m_bVersion) {
+        std::fputs(cmdInfo.m_bHelp ? kUsage : "pixmora " PIXMORA_VERSION "\n", stdout);
+        m_nStartupExitCode = 0;
+        return false;
+    }
+    if (cmdInfo.m_bDataFiles) {
+        m_nStartupExitCode = PrintDataFiles() ? 0 : 1;
+        return false;
+    }
 
     // Every event passes PreTranslateMessage from here on: the splash appears while the main
     // frame is created and must see the first press, even one on the tip of the day.
@@ -90,6 +119,8 @@ bool CEditorApp::InitInstance()
     if (!mainFrame->LoadFrame(IDR_MAINFRAME))
         return false;
     SetMainWnd(std::move(mainFrame));
+    // Files dropped from a file manager open as File > Open opens them.
+    new CFileDropTarget(*GetMainWnd(), [this](const QString& path) { OpenDocumentFile(path); });
 
     // 9. New document or the named file.
     if (!ProcessShellCommand(cmdInfo))

@@ -23,8 +23,10 @@ public:
     // Start-up: the tip of the day, unless switched off or started embedded.
     void ShowStartupTip();
 
-    // True after --help or --version printed their text: the program ends without a window.
-    bool m_bPrintedInfo = false;
+    // The program's exit code when InitInstance returned false: 0 after --help, --version or
+    // --data-files printed their text (1 when a data file is missing), 2 for an unknown
+    // option, 1 when start-up failed.
+    int m_nStartupExitCode = 1;
 
 private:
     class EventFilter;

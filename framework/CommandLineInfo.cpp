@@ -14,12 +14,15 @@ bool IsSwitch(const QString& arg)
 
 void CCommandLineInfo::Parse(const QStringList& arguments)
 {
+    bool switchesEnded = false;
     for (const QString& arg : arguments) {
-        if (!IsSwitch(arg)) {
-            if (m_strFileName.isEmpty()) {
-                m_strFileName = arg;
-                m_nShellCommand = FileOpen;
-            }
+        if (switchesEnded || !IsSwitch(arg)) {
+            AddFileName(arg);
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            // Whatever follows is a file, even "-name.ico".
+            switchesEnded = true;
             continue;
         }
         QString name = arg;
@@ -30,9 +33,20 @@ void CCommandLineInfo::Parse(const QStringList& arguments)
             m_bShowSplash = false;
         else if (name == QLatin1String("help") || name == QLatin1String("h"))
             m_bHelp = true;
-        else if (name == QLatin1String("version"))
+        else if (name == QLatin1String("version") || name == QLatin1String("v"))
             m_bVersion = true;
+        else if (name == QLatin1String("data-files"))
+            m_bDataFiles = true;
         else
             m_unknownSwitches << arg;
     }
+}
+
+void CCommandLineInfo::AddFileName(const QString& name)
+{
+    if (m_strFileName.isEmpty()) {
+        m_strFileName = name;
+        m_nShellCommand = FileOpen;
+    }
+    m_fileNames << name;
 }

@@ -4,17 +4,21 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
-#ifndef PIXMORA_DATA_DIR
-#define PIXMORA_DATA_DIR "/usr/local/share/pixmora"
-#endif
+#include <QStandardPaths>
 
 QStringList DataFileSearchPath()
 {
     QStringList folders { QDir::currentPath() };
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath();
-    folders << QStringLiteral(PIXMORA_DATA_DIR);
+    if (QCoreApplication::instance()) {
+        const QString exeDir = QCoreApplication::applicationDirPath();
+        folders << exeDir;
+        // Relative to the executable, so an installed tree works wherever it was put: a
+        // package, `cmake --install --prefix` or a copied folder.
+        folders << QDir::cleanPath(exeDir + QStringLiteral("/../share/pixmora"));
+    }
+    for (const QString& dataDir :
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        folders << QDir(dataDir).filePath(QStringLiteral("pixmora"));
     return folders;
 }
 

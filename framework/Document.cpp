@@ -5,6 +5,7 @@
 #include "framework/Platform.h"
 #include "framework/Strings.h"
 #include "framework/DocTemplate.h"
+#include "framework/LastFolder.h"
 #include "framework/View.h"
 #include "resources/Resource.h"
 
@@ -145,10 +146,11 @@ bool CDocument::DoSave(const QString& path)
         };
         // An untitled document is offered its title with the extension, "Icon1.ico".
         const QString proposed = withExtension(m_strPathName.isEmpty() ? m_strTitle : m_strPathName);
-        target = platform().GetSaveFileName(
-            nullptr, m_pDocTemplate ? m_pDocTemplate->FileFilter() : QString(), proposed);
+        target = platform().GetSaveFileName(nullptr,
+            m_pDocTemplate ? m_pDocTemplate->FileFilter() : QString(), InLastFileFolder(proposed));
         if (target.isEmpty())
             return false;
+        RememberFileFolder(target);
         target = withExtension(target);
     }
     if (!OnSaveDocument(target))

@@ -50,8 +50,10 @@ public:
     // platform without a desktop has no font dialog and answers as if cancelled.
     virtual std::optional<FontChoice> ChooseFont(
         QWidget* parent, const std::optional<FontChoice>& initial);
-    // File dialogs; an empty string when cancelled.
-    virtual QString GetOpenFileName(QWidget* parent, const QString& filter) = 0;
+    // File dialogs; an empty string when cancelled. The Open dialog starts in `folder`, the
+    // Save As dialog in the folder of `proposedName` when it names one.
+    virtual QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& folder)
+        = 0;
     virtual QString GetSaveFileName(QWidget* parent, const QString& filter,
         const QString& proposedName)
         = 0;
@@ -73,7 +75,7 @@ class ConsolePlatform : public Platform {
 public:
     int MessageBox(const QString& text, const QString& caption, unsigned style) override;
     std::optional<COLORREF> ChooseColor(QWidget*, COLORREF) override { return std::nullopt; }
-    QString GetOpenFileName(QWidget*, const QString&) override { return {}; }
+    QString GetOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
     QString GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     void PlaySound(const QString&) override { }
     void SetWaitCursor(bool) override { }

@@ -176,12 +176,12 @@ std::optional<FontChoice> QtPlatform::ChooseFont(
     return FontChoice { fonts->currentFont(), color };
 }
 
-QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& filter)
+QString QtPlatform::GetOpenFileName(QWidget* parent, const QString& filter, const QString& folder)
 {
     const ReturnFocus returnFocus;
     // Like every file dialog of the desktop, also offers all files after the program's own.
     return QFileDialog::getOpenFileName(
-        parent, QStringLiteral("Open"), QString(), filter + QStringLiteral(";;All Files (*)"));
+        parent, QStringLiteral("Open"), folder, filter + QStringLiteral(";;All Files (*)"));
 }
 
 QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed)

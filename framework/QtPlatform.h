@@ -10,7 +10,7 @@ public:
     std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) override;
     std::optional<FontChoice> ChooseFont(
         QWidget* parent, const std::optional<FontChoice>& initial) override;
-    QString GetOpenFileName(QWidget* parent, const QString& filter) override;
+    QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override;
     void SetWaitCursor(bool on) override;

@@ -2,6 +2,7 @@
 #include "framework/WinApp.h"
 
 #include "framework/DocTemplate.h"
+#include "framework/LastFolder.h"
 #include "framework/Document.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/Platform.h"
@@ -46,8 +47,14 @@ bool CWinApp::ProcessShellCommand(const CCommandLineInfo& info)
     switch (info.m_nShellCommand) {
     case CCommandLineInfo::FileNew:
         return m_pDocTemplate && m_pDocTemplate->OpenDocumentFile(QString()) != nullptr;
-    case CCommandLineInfo::FileOpen:
-        return OpenDocumentFile(info.m_strFileName) != nullptr;
+    case CCommandLineInfo::FileOpen: {
+        // Every named file gets its own window; one that fails is reported by the open
+        // itself and does not keep the others from opening.
+        bool anyOpened = false;
+        for (const QString& name : info.m_fileNames)
+            anyOpened = OpenDocumentFile(name) != nullptr || anyOpened;
+        return anyOpened;
+    }
     case CCommandLineInfo::FileNothing:
         return true;
     }
@@ -119,9 +126,12 @@ void CWinApp::OnFileOpen()
 {
     if (!m_pDocTemplate)
         return;
-    const QString path = platform().GetOpenFileName(m_pMainWnd.get(), m_pDocTemplate->FileFilter());
-    if (!path.isEmpty())
-        OpenDocumentFile(path);
+    const QString path = platform().GetOpenFileName(
+        m_pMainWnd.get(), m_pDocTemplate->FileFilter(), LastFileFolder());
+    if (path.isEmpty())
+        return;
+    RememberFileFolder(path);
+    OpenDocumentFile(path);
 }
 
 void CWinApp::OnOpenRecentFile(int id)

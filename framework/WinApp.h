@@ -27,7 +27,7 @@ public:
     int Run();
 
     void ParseCommandLine(CCommandLineInfo& info) const;
-    // File New or open the named file; false when that failed.
+    // File New or open every named file; false when that failed (for files: none opened).
     bool ProcessShellCommand(const CCommandLineInfo& info);
 
     void AddDocTemplate(std::unique_ptr<CMultiDocTemplate> docTemplate);

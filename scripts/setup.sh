@@ -12,6 +12,7 @@ packages=(
   icoutils imagemagick libqt6svg6
   xvfb xauth x11-utils openbox xdotool fonts-dejavu-core
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  help2man man-db dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

@@ -17,4 +17,7 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build/asan --output-on-failure -j2 --timeout 300
 
+# Install layout, desktop metadata, relocation and the Debian package.
+bash scripts/check-install.sh
+
 bash scripts/fuzz.sh 60

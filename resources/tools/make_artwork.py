@@ -897,6 +897,8 @@ def pencil(canvas, tip, end, half_width, tip_length):
 ICON_LAYOUT = {
     32: dict(origin=0, pitch=3, cells=10, half_width=3.6, tip_length=6.5),
     48: dict(origin=1, pitch=4, cells=11, half_width=5.4, tip_length=10.0),
+    # For the desktop's application menus and file managers, which want a large icon too.
+    256: dict(origin=5, pitch=21, cells=11, half_width=28.8, tip_length=53.0),
 }
 
 
@@ -1149,7 +1151,7 @@ def build():
         "splash.png": splash(),
         "tipbulb.png": tip_bulb(),
     }
-    for side in (16, 32, 48):
+    for side in (16, 32, 48, 256):
         pictures[f"pixmora{side}.png"] = app_icon(side)
     return pictures
 

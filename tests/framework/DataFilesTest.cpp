@@ -49,13 +49,59 @@ QString UniqueName() { return QUuid::createUuid().toString(QUuid::WithoutBraces)
 
 } // namespace
 
-TEST(DataFiles, SearchesCurrentThenExecutableThenInstalledFolder)
+// Sets an environment variable for the lifetime of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : m_name(name)
+        , m_had(qEnvironmentVariableIsSet(name))
+        , m_previous(qgetenv(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() { m_had ? qputenv(m_name, m_previous) : qunsetenv(m_name); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_previous;
+};
+
+TEST(DataFiles, SearchesCurrentThenExecutableThenItsShareFolderThenTheDesktopsDataFolders)
 {
-    const QStringList path = DataFileSearchPath();
-    ASSERT_EQ(path.size(), 3);
-    EXPECT_EQ(path[0], QDir::currentPath());
-    EXPECT_EQ(path[1], QCoreApplication::applicationDirPath());
-    EXPECT_EQ(path[2], QStringLiteral(PIXMORA_DATA_DIR));
+    QTemporaryDir xdg;
+    ASSERT_TRUE(xdg.isValid());
+    ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(xdg.path()));
+    ScopedEnv dataDirs("XDG_DATA_DIRS", "/opt/one:/opt/two");
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    EXPECT_EQ(DataFileSearchPath(),
+        QStringList({ QDir::currentPath(), exeDir, QDir::cleanPath(exeDir + "/../share/pixmora"),
+            xdg.filePath("pixmora"), "/opt/one/pixmora", "/opt/two/pixmora" }));
+}
+
+TEST(DataFiles, TheTreeBesideTheExecutableWinsOverTheDesktopsDataFolders)
+{
+    QTemporaryDir cwd, xdg;
+    ASSERT_TRUE(cwd.isValid() && xdg.isValid());
+    CurrentDirectory cd(cwd.path());
+    ScopedEnv dataHome("XDG_DATA_HOME", QFile::encodeName(xdg.path()));
+    const QString name = UniqueName();
+    const QString shareDir
+        = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/pixmora");
+    const bool madeShare = !QDir(shareDir).exists();
+    ASSERT_TRUE(QDir().mkpath(shareDir));
+    ASSERT_TRUE(QDir().mkpath(xdg.filePath("pixmora")));
+    const QString inXdg = xdg.filePath("pixmora/" + name);
+    ScratchFile desktopCopy(inXdg);
+    {
+        ScratchFile installedCopy(QDir(shareDir).filePath(name));
+        EXPECT_EQ(LocateDataFile(name), QDir(shareDir).filePath(name));
+    }
+    EXPECT_EQ(LocateDataFile(name), inXdg);
+    if (madeShare)
+        QDir().rmpath(shareDir);
 }
 
 TEST(DataFiles, CurrentDirectoryWinsAndKeepsTheNameAsGiven)

@@ -33,15 +33,18 @@ std::optional<FontChoice> ScriptedPlatform::ChooseFont(
     return takeFront(fontAnswers, std::optional<FontChoice>());
 }
 
-QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& filter)
+QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& filter, const QString& folder)
 {
     fileFilters.push_back(filter);
+    openFolders.push_back(folder);
     return takeFront(openAnswers, QString());
 }
 
-QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& filter, const QString&)
+QString ScriptedPlatform::GetSaveFileName(
+    QWidget*, const QString& filter, const QString& proposed)
 {
     fileFilters.push_back(filter);
+    saveProposals.push_back(proposed);
     return takeFront(saveAnswers, QString());
 }
 
