@@ -9,7 +9,7 @@
 namespace {
 
 const QString kUsage
-    = QStringLiteral("usage: pixmora-cli info FILE.ico... [--json]\n"
+    = QStringLiteral("Usage: pixmora-cli info FILE.ico... [--json]\n"
                      "       pixmora-cli export [--name PATTERN] FILE.ico... DIR\n"
                      "       pixmora-cli create [--reduce [--dither]] OUT.ico IMAGE...\n"
                      "       pixmora-cli create [--reduce [--dither]] --from IMAGE OUT.ico\n"

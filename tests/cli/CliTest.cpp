@@ -265,11 +265,11 @@ TEST(Cli, CommandLineErrorsHelpAndVersion)
         const CliRun run = RunInProcess(args);
         EXPECT_EQ(run.code, 2);
         EXPECT_TRUE(run.out.isEmpty());
-        EXPECT_TRUE(run.err.contains(QStringLiteral("usage: pixmora-cli")));
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: pixmora-cli")));
     }
     const CliRun help = RunInProcess({ QStringLiteral("--help") });
     EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage: pixmora-cli info FILE.ico")));
+    EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: pixmora-cli info FILE.ico")));
     const CliRun version = RunInProcess({ QStringLiteral("--version") });
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, QStringLiteral("pixmora-cli 1.0\n"));
