@@ -6,7 +6,7 @@
 namespace {
 
 // Mirrors CIconFile::LoadIconFile and CIconImage::ReadImage for one entry.
-void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
+void Classify(IconEntryListing& item, const CArchive& file)
 {
     const IconDirEntry& e = item.entry;
     const int side = e.bWidth;
@@ -16,8 +16,6 @@ void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
     };
     if (SizeIndexOfSide(side) < 0)
         return skip(IconEntryListing::Use::Skipped, "width not 16/32/48");
-    if (e.dwImageOffset < IconDirectoryBytes(entryCount))
-        return skip(IconEntryListing::Use::Damaged, "offset inside the directory");
     if (!item.header)
         return skip(IconEntryListing::Use::Damaged, "image outside the file");
     if (item.header->biWidth != side)
@@ -61,7 +59,7 @@ IconListing ListIconDirectory(const QByteArray& bytes)
         file.Seek(at);
         item.entry.Read(file);
         item.header = HeaderAt(file, item.entry.dwImageOffset);
-        Classify(item, file, listing.announcedEntries);
+        Classify(item, file);
         listing.entries.push_back(item);
     }
 

@@ -66,8 +66,11 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const QString& path)
     CDocument* raw = doc.get();
     m_documents.push_back(std::move(doc));
     CreateFrame(raw);
-    if (!path.isEmpty() && onFileUsed)
-        onFileUsed(raw->GetPathName());
+    if (!path.isEmpty()) {
+        if (onFileUsed)
+            onFileUsed(raw->GetPathName());
+        raw->OnOpenedInWindow();
+    }
     return raw;
 }
 
