@@ -171,22 +171,3 @@ TEST(IconDocSave, ADirectoryRemovedSinceOpeningIsReportedNotRecreated)
     EXPECT_TRUE(EntriesIn(parent.path()).isEmpty());
     EXPECT_TRUE(doc.IsModified());
 }
-
-TEST(IconDocSave, AQuotaReachedOnARealFileSystemKeepsTheOldFile)
-{
-    // Root is held to quotas only without CAP_SYS_RESOURCE, and tmpfs has quotas only where the
-    // kernel was built with them; elsewhere the injected EDQUOT above stands in.
-    SmallFileSystem disk(1024 * 1024, QStringLiteral("quota,usrquota_block_hardlimit=8k"));
-    if (!disk.Mounted())
-        GTEST_SKIP() << "no tmpfs quotas here: " << disk.WhyNot().toStdString();
-    const QString path = disk.FilePath(QStringLiteral("x.ico"));
-    ASSERT_TRUE(WriteFile(path, OldIcon()));
-    if (WriteFile(disk.FilePath(QStringLiteral("probe")), QByteArray(16 * 1024, 'p')))
-        GTEST_SKIP() << "this process is not held to the quota (it has CAP_SYS_RESOURCE)";
-    QFile::remove(disk.FilePath(QStringLiteral("probe")));
-
-    ModifiedDocument m;
-    ScopedScriptedPlatform platform;
-    EXPECT_FALSE(m.doc.OnSaveDocument(path));
-    ExpectFailedSave(*platform, m.doc, path, OldIcon(), { "x.ico" });
-}

@@ -13,7 +13,7 @@
 #include <unistd.h>
 #include <vector>
 
-SmallFileSystem::SmallFileSystem(std::size_t bytes, const QString& extraOptions)
+SmallFileSystem::SmallFileSystem(std::size_t bytes)
 {
     if (::geteuid() != 0) {
         m_whyNot = QStringLiteral("mounting a small file system needs root");
@@ -26,9 +26,7 @@ SmallFileSystem::SmallFileSystem(std::size_t bytes, const QString& extraOptions)
         return;
     }
     m_path = QFile::decodeName(pattern);
-    QByteArray options = "size=" + QByteArray::number(qulonglong(bytes));
-    if (!extraOptions.isEmpty())
-        options += ',' + extraOptions.toLatin1();
+    const QByteArray options = "size=" + QByteArray::number(qulonglong(bytes));
     if (::mount("tmpfs", pattern.constData(), "tmpfs", 0, options.constData()) != 0) {
         m_whyNot
             = QStringLiteral("mount -t tmpfs -o %1 failed: %2")

@@ -15,7 +15,7 @@
 // kernel that lets this process mount; when it cannot, WhyNot() says why.
 class SmallFileSystem {
 public:
-    explicit SmallFileSystem(std::size_t bytes, const QString& extraOptions = QString());
+    explicit SmallFileSystem(std::size_t bytes);
     ~SmallFileSystem();
     SmallFileSystem(const SmallFileSystem&) = delete;
     SmallFileSystem& operator=(const SmallFileSystem&) = delete;
