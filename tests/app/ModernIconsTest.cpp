@@ -2,6 +2,8 @@
 // Opening an icon that holds images the editor cannot edit says so, and saving over it asks
 // first; a failed save through the editor is reported and the window keeps its changes.
 #include "document/IconDoc.h"
+#include "framework/MDIFrameWnd.h"
+#include "framework/WinApp.h"
 #include "resources/Resource.h"
 #include "support/AppHarness.h"
 #include "support/FaultyDisk.h"
@@ -89,4 +91,23 @@ TEST(ModernIcons, OpeningTellsWhatSavingWouldReplaceAndSavingOverItAsksFirst)
     save(IDNO);
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(doc->IsModified());
+}
+
+TEST(ModernIcons, AFileNamedAtStartUpSpeaksOnceTheMainWindowShows)
+{
+    AppHarness::ClearSettings();
+    QTemporaryDir dir;
+    const QString modern = dir.filePath(QStringLiteral("modern.ico"));
+    ASSERT_TRUE(WriteFile(modern, ThirtyTwoBitIcon()));
+    bool windowShown = false;
+    HarnessOptions options;
+    options.prepare = [&](ScriptedPlatform& platform) {
+        platform.onMessage = [&](const RecordedMessage&) {
+            windowShown = AfxGetApp()->GetMainWnd() && AfxGetApp()->GetMainWnd()->isVisible();
+        };
+    };
+    AppHarness h({ modern }, options);
+    ASSERT_EQ(h.platform().messages.size(), 1u);
+    EXPECT_TRUE(windowShown) << "the message waits for the main window to own it";
+    EXPECT_TRUE(h.platform().messages[0].text.startsWith("This file also holds images"));
 }
