@@ -48,17 +48,18 @@ QString ResolveTarget(const QString& path)
 class ReplacementFile {
 public:
     explicit ReplacementFile(const QString& target)
+        : m_target(target)
     {
-        const QFileInfo info(target);
-        // Hidden, and in the target's own directory so that the rename never crosses file
-        // systems. O_EXCL never opens a file someone else made; the mode 0666 lets the umask
-        // and default permissions of the directory apply to a file that is new.
+        // Where the file system allows it the new file has no name until it is complete, so
+        // even a save killed half way leaves nothing behind. Naming it later goes through
+        // /proc, without which the file is named from the start.
+        const QByteArray directory = QFile::encodeName(m_target.absolutePath());
+        if (::access("/proc/self/fd", X_OK) == 0)
+            m_fd = ::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        // O_EXCL never opens a file someone else made. The mode 0666 lets the umask and the
+        // directory's default permissions apply, as to any new file.
         for (int attempt = 0; attempt < 16 && m_fd < 0; ++attempt) {
-            const QString name
-                = QStringLiteral("%1/.%2.%3")
-                      .arg(info.absolutePath(), info.fileName())
-                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-            m_path = QFile::encodeName(name);
+            m_path = NextName();
             m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (m_fd < 0 && errno != EEXIST)
                 break;
@@ -78,6 +79,21 @@ public:
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
 
+    // Gives a file made without a name its hidden name beside the target, ready for the
+    // rename; a file that has one already keeps it.
+    bool Name()
+    {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+        for (int attempt = 0; attempt < 16 && m_path.isEmpty(); ++attempt) {
+            const QByteArray name = NextName();
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW)
+                == 0)
+                m_path = name;
+            else if (errno != EEXIST)
+                return false;
+        }
+        return !m_path.isEmpty();
+    }
     bool IsOpen() const { return m_fd >= 0; }
     Failure OpenFailure() const { return m_failure; }
     int Fd() const { return m_fd; }
@@ -98,6 +114,16 @@ public:
     }
 
 private:
+    // Hidden, and in the target's own directory so that the rename never crosses file systems.
+    QByteArray NextName() const
+    {
+        return QFile::encodeName(
+            QStringLiteral("%1/.%2.%3")
+                .arg(m_target.absolutePath(), m_target.fileName())
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    }
+
+    QFileInfo m_target;
     QByteArray m_path;
     int m_fd = -1;
     Failure m_failure { 0 };
@@ -172,7 +198,8 @@ std::optional<Failure> Replace(const QString& path, const QByteArray& bytes)
         return file.OpenFailure();
     FileOutputCalls& calls = *InstalledCalls();
     if (!WriteAll(calls, file.Fd(), bytes) || (exists && !TakeOverAttributes(file.Fd(), old))
-        || !SyncToDisk(calls, file.Fd()) || !file.Close() || !file.RenameTo(nativeTarget))
+        || !SyncToDisk(calls, file.Fd()) || !file.Name() || !file.Close()
+        || !file.RenameTo(nativeTarget))
         return Failure { errno };
     SyncDirectory(QFileInfo(target).absolutePath());
     return std::nullopt;

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file's contents in one step, or failing and changing nothing.
 //
-// The bytes go to a new file beside the target. Every write, the flush to the disk and the
-// close are checked; the new file takes the old one's permissions and owner and only then is
-// renamed over the target. On any failure the new file is removed, so the target keeps its old
-// bytes and no stray file is left behind. Nothing ever writes into the target itself.
+// The bytes go to a new file beside the target, one without a name where the file system
+// allows it. Every write, the flush to the disk and the close are checked; the new file takes
+// the old one's permissions and owner and only then is named and renamed over the target. On
+// any failure the new file is removed, so the target keeps its old bytes and no stray file is
+// left behind, not even by a process killed half way. Nothing ever writes into the target.
 //
 // Depends on QtCore and POSIX only, so the documents and the command-line tool share it.
 #pragma once

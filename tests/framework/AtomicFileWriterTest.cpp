@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -100,4 +102,33 @@ TEST(AtomicFileWriter, WhatCannotBeReplacedIsRefusedWithTheReason)
         EXPECT_EQ(Read(path), "old");
     }
     EXPECT_EQ(EntriesIn(dir.path()), QStringList({ "folder.ico", "x.ico" }));
+}
+
+TEST(AtomicFileWriter, ASaveKilledHalfWayLeavesNothingBehind)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.ico"));
+    ASSERT_TRUE(WriteFileAtomically(path, "old"));
+
+    // Dies for real after sending part of the bytes, as under kill -9 or a crash.
+    class DyingCalls final : public FileOutputCalls {
+        ssize_t Write(int fd, const void* data, std::size_t count) override
+        {
+            FileOutputCalls::Write(fd, data, count / 2);
+            ::raise(SIGKILL);
+            return -1;
+        }
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SetFileOutputCalls(std::make_unique<DyingCalls>());
+        WriteFileAtomically(path, QByteArray(10000, 'n'));
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(Read(path), "old");
+    EXPECT_EQ(EntriesIn(dir.path()), QStringList({ "x.ico" }));
 }
