@@ -9,7 +9,7 @@ namespace {
 constexpr qint64 kDecodedPixelBudget = 16LL * 1024 * 1024;
 
 // Mirrors CIconFile::LoadIconFile and CIconImage::ReadImage for one entry.
-void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
+void Classify(IconEntryListing& item, const CArchive& file)
 {
     const IconDirEntry& e = item.entry;
     const int side = e.bWidth;
@@ -19,8 +19,6 @@ void Classify(IconEntryListing& item, const CArchive& file, unsigned entryCount)
     };
     if (SizeIndexOfSide(side) < 0)
         return skip(IconEntryListing::Use::Skipped, "width not 16/32/48");
-    if (e.dwImageOffset < IconDirectoryBytes(entryCount))
-        return skip(IconEntryListing::Use::Damaged, "offset inside the directory");
     if (!item.header)
         return skip(IconEntryListing::Use::Damaged, "image outside the file");
     if (item.png)
@@ -84,7 +82,7 @@ IconListing ListIconDirectory(const QByteArray& bytes)
             item.picture = DecodeIconEntry(stored);
             decodedPixels += qint64(item.picture.width()) * item.picture.height();
         }
-        Classify(item, file, listing.announcedEntries);
+        Classify(item, file);
         listing.entries.push_back(item);
     }
 

@@ -2,6 +2,26 @@
 #include "document/IconDoc.h"
 
 #include "framework/Archive.h"
+#include "framework/Platform.h"
+
+#include <QFileInfo>
+
+namespace {
+
+bool IsSameFile(const QString& a, const QString& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo first(a), second(b);
+    if (first.exists() && second.exists())
+        return first.canonicalFilePath() == second.canonicalFilePath();
+    return first.absoluteFilePath() == second.absoluteFilePath();
+}
+
+const QString kSavingReplacesThem
+    = QStringLiteral("Saving replaces them with the 16, 32 and 48 pixel images shown here.");
+
+} // namespace
 
 CIconDoc::CIconDoc()
 {
@@ -33,5 +53,27 @@ bool CIconDoc::OnSaveDocument(const QString& path)
         ShowNothingDrawnMessage();
         return false;
     }
-    return CDocument::OnSaveDocument(path);
+    const QString skipped = m_iconFile.SkippedImagesText();
+    if (!skipped.isEmpty() && IsSameFile(path, GetPathName())) {
+        const QString question
+            = QStringLiteral("%1 also holds images Pixmora cannot edit (%2). %3\nSave anyway?")
+                  .arg(QFileInfo(path).fileName(), skipped, kSavingReplacesThem);
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+            return false;
+    }
+    if (!CDocument::OnSaveDocument(path))
+        return false;
+    // The document's file, this one or the new one of a Save As, now holds only what is shown.
+    m_iconFile.m_skippedImages.clear();
+    return true;
+}
+
+void CIconDoc::OnOpenedInWindow()
+{
+    const QString skipped = m_iconFile.SkippedImagesText();
+    if (skipped.isEmpty())
+        return;
+    AfxMessageBox(QStringLiteral("This file also holds images Pixmora cannot edit (%1). %2")
+                      .arg(skipped, kSavingReplacesThem),
+        MB_OK | MB_ICONINFORMATION);
 }

@@ -12,8 +12,12 @@ public:
 
     void Serialize(CArchive& ar) override;
     // Refuses, with its message, to save a document in which nothing is drawn; the check runs
-    // before the target file is touched.
+    // before the target file is touched. Saving over the file the document was read from,
+    // when that file held images the reader skipped, first asks whether to replace them.
     bool OnSaveDocument(const QString& path) override;
+    // Tells the user when the file held images this document cannot show and a save over it
+    // would drop.
+    void OnOpenedInWindow() override;
 
     // True when at least one of the three images holds a painted cell.
     bool IsAnyImageDrawn() const;

@@ -4,6 +4,9 @@
 #include "framework/Archive.h"
 #include "framework/Platform.h"
 
+#include <QStringList>
+#include <algorithm>
+
 void IconDirEntry::Read(CArchive& ar)
 {
     bWidth = ar.ReadByte();
@@ -88,9 +91,51 @@ bool CIconFile::SaveIconFile(
     return true;
 }
 
+namespace {
+
+// Describes an entry from what its bytes say, reading only what lies inside the file and never
+// failing: the directory gives the size (0 stands for 256), the image gives its format.
+QString DescribeEntry(const CArchive& file, const IconDirEntry& entry)
+{
+    const auto dimension = [](std::uint8_t v) { return v == 0 ? 256 : int(v); };
+    const QString size
+        = QStringLiteral("%1 x %2").arg(dimension(entry.bWidth)).arg(dimension(entry.bHeight));
+    static const QByteArray kPngSignature = QByteArrayLiteral("\x89PNG\r\n\x1a\n");
+    const QByteArray& bytes = file.Buffer();
+    if (file.Has(entry.dwImageOffset, std::size_t(kPngSignature.size()))
+        && bytes.mid(entry.dwImageOffset, kPngSignature.size()) == kPngSignature)
+        return size + QStringLiteral(" PNG");
+    constexpr std::size_t kHeaderBytes = 40;
+    if (!file.Has(entry.dwImageOffset, kHeaderBytes))
+        return size;
+    CArchive peek(bytes);
+    peek.Seek(entry.dwImageOffset);
+    BitmapInfoHeader header;
+    header.Read(peek);
+    return size + QStringLiteral(" %1-bit").arg(header.biBitCount);
+}
+
+} // namespace
+
+void CIconFile::NoteSkipped(const QString& description)
+{
+    if (std::find(m_skippedImages.begin(), m_skippedImages.end(), description)
+        == m_skippedImages.end())
+        m_skippedImages.push_back(description);
+}
+
+QString CIconFile::SkippedImagesText() const
+{
+    QStringList texts(m_skippedImages.begin(), m_skippedImages.end());
+    return texts.join(QStringLiteral(", "));
+}
+
 void CIconFile::LoadIconFile(CArchive& ar, IconGrid& grid16, IconGrid& grid32, IconGrid& grid48)
 {
     const std::array<IconGrid*, kImageCount> grids = { &grid16, &grid32, &grid48 };
+    m_skippedImages.clear();
+    // What fills each grid so far, so that an entry replaced by a later one is noted too.
+    std::array<QString, kImageCount> decoded;
     m_header.idReserved = ar.ReadWord();
     m_header.idType = ar.ReadWord();
     m_header.idCount = ar.ReadWord();
@@ -100,12 +145,17 @@ void CIconFile::LoadIconFile(CArchive& ar, IconGrid& grid16, IconGrid& grid32, I
     for (unsigned e = 0; e < m_header.idCount; ++e) {
         m_readEntry.Read(ar);
         const int index = SizeIndexOfSide(m_readEntry.bWidth);
-        if (index < 0)
+        // An offset into the directory is read like any other: the bytes there are the file's
+        // own, and unless they happen to form a header of the entry's width the image is
+        // skipped like any other unusable one.
+        if (index >= 0
+            && m_images[index].ReadImage(
+                ar, m_readEntry.dwImageOffset, *grids[index], kImageSides[index])) {
+            if (!decoded[index].isEmpty())
+                NoteSkipped(decoded[index]);
+            decoded[index] = DescribeEntry(ar, m_readEntry);
             continue;
-        // An image that overlaps the directory is damage, not a picture: decoding it would
-        // turn directory bytes into pixels.
-        if (m_readEntry.dwImageOffset < IconDirectoryBytes(m_header.idCount))
-            throw CArchiveException(CArchiveException::badSeek);
-        m_images[index].ReadImage(ar, m_readEntry.dwImageOffset, *grids[index], kImageSides[index]);
+        }
+        NoteSkipped(DescribeEntry(ar, m_readEntry));
     }
 }

@@ -4,8 +4,10 @@
 
 #include "document/IconImage.h"
 
+#include <QString>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class CArchive;
 
@@ -48,15 +50,24 @@ public:
     bool SaveIconFile(
         CArchive& ar, const IconGrid& grid16, const IconGrid& grid32, const IconGrid& grid48);
     // Reads every entry of width 16, 32 or 48 into its grid; a later entry of a width replaces
-    // an earlier one. Throws CArchiveException when the directory or a decoded image runs past
-    // the end of the file, or when the image offset of such an entry lies outside the file or
-    // inside the directory.
+    // an earlier one. Throws CArchiveException when the directory or an image of such an entry
+    // runs past the end of the file. An entry whose image the reader cannot use is skipped and
+    // noted in m_skippedImages.
     void LoadIconFile(CArchive& ar, IconGrid& grid16, IconGrid& grid32, IconGrid& grid48);
+
+    // What the last load left out, because the reader cannot decode it or a later entry of
+    // the same width replaced it: "256 x 256 PNG", "32 x 32 32-bit", one text per kind, in
+    // directory order. Saving writes only the document's grids, so these are not kept.
+    QString SkippedImagesText() const;
 
     IconDirHeader m_header;
     std::array<IconDirEntry, kImageCount> m_entries;
     IconDirEntry m_readEntry;
     std::array<CIconImage, kImageCount> m_images;
+    std::vector<QString> m_skippedImages;
+
+private:
+    void NoteSkipped(const QString& description);
 };
 
 // Shows the message for a document with nothing drawn.

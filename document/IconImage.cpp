@@ -129,14 +129,14 @@ private:
 
 } // namespace
 
-void CIconImage::ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid, int s)
+bool CIconImage::ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid, int s)
 {
     PositionKeeper keep(file);
     file.Seek(offset);
     BitmapInfoHeader header;
     header.Read(file);
     if (header.biWidth != s || !IsDecodableBitCount(header.biBitCount))
-        return;
+        return false;
     const int bits = header.biBitCount;
     const int entries = 1 << bits;
     const int indexRowBytes = s * bits / 8;
@@ -170,4 +170,5 @@ void CIconImage::ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid,
             grid[x][y] = colourAt(index);
         }
     }
+    return true;
 }

@@ -50,9 +50,10 @@ public:
     // Writes header, colour table, index rows and mask rows as encoded.
     void WriteImage(CArchive& ar) const;
     // Decodes the image at offset into grid when its header matches side and it has 8 or 4
-    // bits per pixel; otherwise leaves grid alone. The archive position is restored. Throws
-    // CArchiveException when the image runs past the end of the file.
-    void ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid, int side);
+    // bits per pixel, and returns true; otherwise leaves grid alone and returns false. The
+    // archive position is restored. Throws CArchiveException when the image runs past the end
+    // of the file.
+    bool ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid, int side);
 
     const CColorTable& ColorTable() const { return m_colorTable; }
     // Index byte of file row r, column x, and mask bit, as last encoded.

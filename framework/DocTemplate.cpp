@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QTimer>
+#include <algorithm>
 
 CMultiDocTemplate::CMultiDocTemplate(int resourceId, const QString& docString,
     DocumentFactory makeDocument, FrameFactory makeFrame, ViewFactory makeView)
@@ -66,9 +68,28 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(const QString& path)
     CDocument* raw = doc.get();
     m_documents.push_back(std::move(doc));
     CreateFrame(raw);
-    if (!path.isEmpty() && onFileUsed)
-        onFileUsed(raw->GetPathName());
+    if (!path.isEmpty()) {
+        if (onFileUsed)
+            onFileUsed(raw->GetPathName());
+        TellOpened(raw);
+    }
     return raw;
+}
+
+void CMultiDocTemplate::TellOpened(CDocument* doc)
+{
+    // A file named on the command line is opened before the main window shows; what the
+    // document has to say waits until the window is there to own the message.
+    if (!m_pMainFrame || m_pMainFrame->isVisible()) {
+        doc->OnOpenedInWindow();
+        return;
+    }
+    QTimer::singleShot(0, m_pMainFrame, [this, doc] {
+        const bool stillOpen = std::any_of(m_documents.begin(), m_documents.end(),
+            [doc](const auto& owned) { return owned.get() == doc; });
+        if (stillOpen)
+            doc->OnOpenedInWindow();
+    });
 }
 
 CMDIChildWnd* CMultiDocTemplate::CreateFrame(CDocument* doc)

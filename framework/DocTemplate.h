@@ -57,6 +57,8 @@ public:
 
 private:
     CMDIChildWnd* CreateFrame(CDocument* doc);
+    // Lets a document opened from a file speak once its window is up.
+    void TellOpened(CDocument* doc);
     std::vector<CMDIChildWnd*> FramesOf(CDocument* doc) const;
 
     int m_nResourceId;

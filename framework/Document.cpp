@@ -2,6 +2,7 @@
 #include "framework/Document.h"
 
 #include "framework/Archive.h"
+#include "framework/AtomicFileWriter.h"
 #include "framework/Platform.h"
 #include "framework/Strings.h"
 #include "framework/DocTemplate.h"
@@ -11,7 +12,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -80,9 +80,7 @@ bool CDocument::OnSaveDocument(const QString& path)
         AfxMessageBox(FrameworkText::FailedToSave);
         return false;
     }
-    QSaveFile file(path);
-    const QByteArray& bytes = ar.Buffer();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!WriteFileAtomically(path, ar.Buffer())) {
         AfxMessageBox(FrameworkText::FailedToSave);
         return false;
     }

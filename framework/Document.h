@@ -36,8 +36,12 @@ public:
     // Reads the file into this document. On failure the framework's message has been shown and
     // the document should be discarded.
     virtual bool OnOpenDocument(const QString& path);
-    // Writes the document to path. The file is encoded in memory first and replaced atomically,
-    // so a failure leaves the old file as it was.
+    // Called once a document opened from a file has its window, for what the user should know
+    // about what was read.
+    virtual void OnOpenedInWindow() { }
+    // Writes the document to path. The file is encoded in memory first and replaced atomically
+    // (WriteFileAtomically), so a failure leaves the old file as it was; it is reported with
+    // "Failed to save document." and the document stays modified.
     virtual bool OnSaveDocument(const QString& path);
     virtual void DeleteContents() { }
 

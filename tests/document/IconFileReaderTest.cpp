@@ -59,6 +59,7 @@ void ExpectGridShows(const IconGrid& grid, const ForeignImage& image)
 
 struct Loaded {
     std::array<IconGrid, kImageCount> grids;
+    QString skipped; // the reader's account of what it left out
 };
 
 // Loads into grids pre-filled with a marker, so untouched grids are visible.
@@ -70,6 +71,7 @@ Loaded LoadOverMarker(const QByteArray& bytes)
     CIconFile file;
     CArchive ar(bytes);
     file.LoadIconFile(ar, out.grids[0], out.grids[1], out.grids[2]);
+    out.skipped = file.SkippedImagesText();
     return out;
 }
 
@@ -118,11 +120,14 @@ TEST(IconFileReader, LaterEntryOfTheSameWidthWins)
         CIconDoc doc;
         LoadFromBytes(doc, BuildIcon({ 1, { four, eight } }));
         ExpectGridShows(doc.m_pixels[1], eight);
+        // A save keeps only the winner, so the one it replaced counts as left out.
+        EXPECT_EQ(doc.m_iconFile.SkippedImagesText(), "32 x 32 4-bit");
     }
     {
         CIconDoc doc;
         LoadFromBytes(doc, BuildIcon({ 1, { eight, four } }));
         ExpectGridShows(doc.m_pixels[1], four);
+        EXPECT_EQ(doc.m_iconFile.SkippedImagesText(), "32 x 32 8-bit");
     }
 }
 
@@ -150,21 +155,25 @@ TEST(IconFileReader, SkipsEntriesItCannotDecodeAndReadsTheRest)
     struct Case {
         const char* name;
         ForeignImage image;
+        QString skipped;
     };
     std::vector<Case> cases;
     for (int bits : { 1, 24, 32 }) {
         ForeignImage image = EightBit(32);
         image.bits = bits;
-        cases.push_back({ bits == 1 ? "1 bpp" : bits == 24 ? "24 bpp" : "32 bpp", image });
+        cases.push_back({ bits == 1 ? "1 bpp" : bits == 24 ? "24 bpp" : "32 bpp", image,
+            QStringLiteral("32 x 32 %1-bit").arg(bits) });
     }
     for (int width : { 0, 64 }) {
         ForeignImage image = EightBit(32);
         image.entryWidth = width;
-        cases.push_back({ width == 0 ? "width 0" : "width 64", image });
+        cases.push_back({ width == 0 ? "width 0" : "width 64", image,
+            width == 0 ? QStringLiteral("256 x 256 8-bit") : QStringLiteral("64 x 64 8-bit") });
     }
     ForeignImage mismatch = EightBit(16);
     mismatch.entryWidth = 32;
-    cases.push_back({ "header width 16 under a 32 entry", mismatch });
+    cases.push_back(
+        { "header width 16 under a 32 entry", mismatch, QStringLiteral("32 x 32 8-bit") });
 
     const ForeignImage good = FourBit(48);
     for (const Case& c : cases) {
@@ -172,10 +181,62 @@ TEST(IconFileReader, SkipsEntriesItCannotDecodeAndReadsTheRest)
         const Loaded loaded = LoadOverMarker(BuildIcon({ 1, { c.image, good } }));
         EXPECT_TRUE(Untouched(loaded.grids[0]));
         EXPECT_TRUE(Untouched(loaded.grids[1]));
+        EXPECT_EQ(loaded.skipped, c.skipped);
         for (int x = 0; x < 48; ++x)
             for (int y = 0; y < 48; ++y)
                 ASSERT_EQ(loaded.grids[2][x][y], Expected(good, x, y));
     }
+}
+
+TEST(IconFileReader, OffsetsIntoTheDirectoryAreReadLikeAnyOtherBytes)
+{
+    CIconDoc source;
+    PaintTestPattern(source, { 32 });
+    const QByteArray ours = SaveToBytes(source);
+
+    // A count of 3 over our one-entry file: the image at offset 22 now lies inside the
+    // announced directory, whose other two entries are made of image bytes.
+    QByteArray counted = ours;
+    PutWord(counted, 4, 3);
+    // A 16-wide entry pointing at the directory itself, before a good 32 x 32 entry.
+    QByteArray pointing = QByteArray(ours).insert(6, QByteArray(16, '\0'));
+    PutWord(pointing, 4, 2);
+    pointing[6] = char(16);
+    PutDWord(pointing, 6 + 12, 6);
+    PutDWord(pointing, 22 + 12, 38);
+
+    for (const QByteArray& bytes : { counted, pointing }) {
+        CIconDoc doc;
+        ASSERT_NO_THROW(LoadFromBytes(doc, bytes));
+        EXPECT_EQ(doc.m_pixels, source.m_pixels);
+        EXPECT_FALSE(doc.m_iconFile.SkippedImagesText().isEmpty());
+    }
+
+    CIconDoc plain;
+    LoadFromBytes(plain, ours);
+    EXPECT_EQ(plain.m_iconFile.SkippedImagesText(), "") << "a file of ours leaves nothing out";
+}
+
+TEST(IconFileReader, NamesPngImagesAndImagesOutsideTheFile)
+{
+    CIconDoc source;
+    PaintTestPattern(source, { 32 });
+    QByteArray bytes = SaveToBytes(source);
+    // Two more entries: a 256 x 256 PNG at the end, and a 64 x 64 image past the end.
+    const QByteArray png = QByteArrayLiteral("\x89PNG\r\n\x1a\n\0\0\0\rIHDR");
+    bytes.insert(22, QByteArray(32, '\0'));
+    PutWord(bytes, 4, 3);
+    PutDWord(bytes, 6 + 12, 54);
+    PutDWord(bytes, 22 + 12, std::uint32_t(bytes.size()));
+    bytes[38] = char(64);
+    bytes[39] = char(64);
+    PutDWord(bytes, 38 + 12, 1'000'000);
+    bytes += png;
+
+    CIconDoc doc;
+    ASSERT_NO_THROW(LoadFromBytes(doc, bytes));
+    EXPECT_EQ(doc.m_pixels, source.m_pixels);
+    EXPECT_EQ(doc.m_iconFile.SkippedImagesText(), "256 x 256 PNG, 64 x 64");
 }
 
 TEST(IconFileReader, ReadsCursorFilesLikeIcons)
@@ -237,8 +298,6 @@ TEST(IconFileReader, DamagedFilesFailWithUnexpectedFileFormat)
          }) },
         { "offset 0xFFFFFFFF",
             patched([&](QByteArray& b) { PutDWord(b, firstEntry + 12, 0xFFFFFFFFu); }) },
-        { "offset inside the directory",
-            patched([&](QByteArray& b) { PutDWord(b, firstEntry + 12, 10); }) },
         { "entry count 65535", patched([](QByteArray& b) { PutWord(b, 4, 0xFFFF); }) },
         { "image data cut short", good.left(good.size() - 1) },
         { "first image cut short", good.left(38 + 1000) },

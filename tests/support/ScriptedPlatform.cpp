@@ -17,6 +17,8 @@ template <typename T> T takeFront(std::deque<T>& queue, T fallback)
 int ScriptedPlatform::MessageBox(const QString& text, const QString& caption, unsigned style)
 {
     messages.push_back({ text, caption, style });
+    if (onMessage)
+        onMessage(messages.back());
     return takeFront(messageAnswers, int(IDOK));
 }
 

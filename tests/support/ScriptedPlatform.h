@@ -48,6 +48,8 @@ public:
     template <typename D> void ScriptDialog(std::function<int(D&)> script);
 
     std::vector<RecordedMessage> messages;
+    // Runs as each message box is recorded, to look at the program at that moment.
+    std::function<void(const RecordedMessage&)> onMessage;
     std::vector<COLORREF> colorRequests;
     // What each font dialog opened on.
     std::vector<std::optional<FontChoice>> fontRequests;

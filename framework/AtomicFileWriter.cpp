@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "framework/AtomicFileWriter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+ssize_t FileOutputCalls::Write(int fd, const void* data, std::size_t count)
+{
+    return ::write(fd, data, count);
+}
+
+int FileOutputCalls::Sync(int fd) { return ::fsync(fd); }
+
+namespace {
+
+std::unique_ptr<FileOutputCalls>& InstalledCalls()
+{
+    static std::unique_ptr<FileOutputCalls> calls = std::make_unique<FileOutputCalls>();
+    return calls;
+}
+
+// Why a step failed; errno is read at once, before anything else can change it.
+struct Failure {
+    int error;
+};
+
+QString Describe(Failure f) { return QString::fromLocal8Bit(std::strerror(f.error)); }
+
+// The file a save replaces. A link is followed so that it keeps pointing at the saved file; a
+// link to nothing yet names the file to create.
+QString ResolveTarget(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return info.absoluteFilePath();
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+}
+
+// The new file beside the target, removed again unless it has been renamed into place.
+class ReplacementFile {
+public:
+    explicit ReplacementFile(const QString& target)
+        : m_target(target)
+    {
+        // Where the file system allows it the new file has no name until it is complete, so
+        // even a save killed half way leaves nothing behind. Naming it later goes through
+        // /proc, without which the file is named from the start.
+        const QByteArray directory = QFile::encodeName(m_target.absolutePath());
+        if (::access("/proc/self/fd", X_OK) == 0)
+            m_fd = ::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        // O_EXCL never opens a file someone else made. The mode 0666 lets the umask and the
+        // directory's default permissions apply, as to any new file.
+        for (int attempt = 0; attempt < 16 && m_fd < 0; ++attempt) {
+            m_path = NextName();
+            m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (m_fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (m_fd < 0) {
+            m_failure = Failure { errno };
+            m_path.clear();
+        }
+    }
+    ~ReplacementFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_path.isEmpty())
+            ::unlink(m_path.constData());
+    }
+    ReplacementFile(const ReplacementFile&) = delete;
+    ReplacementFile& operator=(const ReplacementFile&) = delete;
+
+    // Gives a file made without a name its hidden name beside the target, ready for the
+    // rename; a file that has one already keeps it.
+    bool Name()
+    {
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+        for (int attempt = 0; attempt < 16 && m_path.isEmpty(); ++attempt) {
+            const QByteArray name = NextName();
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW)
+                == 0)
+                m_path = name;
+            else if (errno != EEXIST)
+                return false;
+        }
+        return !m_path.isEmpty();
+    }
+    bool IsOpen() const { return m_fd >= 0; }
+    Failure OpenFailure() const { return m_failure; }
+    int Fd() const { return m_fd; }
+
+    // A close can report a write the kernel could not complete, so it is checked like one.
+    bool Close()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+    bool RenameTo(const QByteArray& target)
+    {
+        if (::rename(m_path.constData(), target.constData()) != 0)
+            return false;
+        m_path.clear();
+        return true;
+    }
+
+private:
+    // Hidden, and in the target's own directory so that the rename never crosses file systems.
+    QByteArray NextName() const
+    {
+        return QFile::encodeName(
+            QStringLiteral("%1/.%2.%3")
+                .arg(m_target.absolutePath(), m_target.fileName())
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    }
+
+    QFileInfo m_target;
+    QByteArray m_path;
+    int m_fd = -1;
+    Failure m_failure { 0 };
+};
+
+// Sends every byte, going on after short writes; a write that moves nothing means the disk is
+// full even when the system does not say so.
+bool WriteAll(FileOutputCalls& calls, int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    std::size_t left = std::size_t(bytes.size());
+    while (left > 0) {
+        const ssize_t n = calls.Write(fd, data, left);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = ENOSPC;
+            return false;
+        }
+        data += n;
+        left -= std::size_t(n);
+    }
+    return true;
+}
+
+// Only a file system that cannot sync at all is excused; one that fails to is not.
+bool SyncToDisk(FileOutputCalls& calls, int fd)
+{
+    if (calls.Sync(fd) == 0)
+        return true;
+    return errno == EINVAL || errno == ENOTSUP || errno == ENOSYS;
+}
+
+// Gives the new file the owner and permissions of the one it replaces. Changing the owner is
+// only possible for root; for others the file stays theirs, as any new file would be.
+bool TakeOverAttributes(int fd, const struct stat& old)
+{
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+        && ::fchown(fd, old.st_uid, old.st_gid) != 0 && errno != EPERM)
+        return false;
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+// The rename is made lasting by syncing the directory that holds it. The file is already
+// complete under its name either way, so a directory that cannot be synced is no failure.
+void SyncDirectory(const QString& directory)
+{
+    const int fd
+        = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+std::optional<Failure> Replace(const QString& path, const QByteArray& bytes)
+{
+    const QString target = ResolveTarget(path);
+    const QByteArray nativeTarget = QFile::encodeName(target);
+    struct stat old { };
+    const bool exists = ::stat(nativeTarget.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return Failure { EISDIR };
+    // A file the user may not write is not replaced behind its back, even though the
+    // directory would allow the rename.
+    if (exists && ::access(nativeTarget.constData(), W_OK) != 0)
+        return Failure { errno };
+
+    ReplacementFile file(target);
+    if (!file.IsOpen())
+        return file.OpenFailure();
+    FileOutputCalls& calls = *InstalledCalls();
+    if (!WriteAll(calls, file.Fd(), bytes) || (exists && !TakeOverAttributes(file.Fd(), old))
+        || !SyncToDisk(calls, file.Fd()) || !file.Name() || !file.Close()
+        || !file.RenameTo(nativeTarget))
+        return Failure { errno };
+    SyncDirectory(QFileInfo(target).absolutePath());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::unique_ptr<FileOutputCalls> SetFileOutputCalls(std::unique_ptr<FileOutputCalls> calls)
+{
+    std::unique_ptr<FileOutputCalls> previous = std::move(InstalledCalls());
+    InstalledCalls() = calls ? std::move(calls) : std::make_unique<FileOutputCalls>();
+    return previous;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
+{
+    const std::optional<Failure> failure = Replace(path, bytes);
+    if (failure && reason)
+        *reason = Describe(*failure);
+    return !failure;
+}

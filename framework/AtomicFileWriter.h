@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Replacing a file's contents in one step, or failing and changing nothing.
+//
+// The bytes go to a new file beside the target, one without a name where the file system
+// allows it. Every write, the flush to the disk and the close are checked; the new file takes
+// the old one's permissions and owner and only then is named and renamed over the target. On
+// any failure the new file is removed, so the target keeps its old bytes and no stray file is
+// left behind, not even by a process killed half way. Nothing ever writes into the target.
+//
+// Depends on QtCore and POSIX only, so the documents and the command-line tool share it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstddef>
+#include <memory>
+#include <sys/types.h>
+
+// The system calls through which the bytes reach the disk. Tests install their own to make one
+// of them fail the way a full disk, a quota or a dying device would.
+class FileOutputCalls {
+public:
+    virtual ~FileOutputCalls() = default;
+    // As write(2) and fsync(2): -1 with errno set on failure.
+    virtual ssize_t Write(int fd, const void* data, std::size_t count);
+    virtual int Sync(int fd);
+};
+
+// Installs the calls the writer uses and returns the previous ones; null restores the system's.
+std::unique_ptr<FileOutputCalls> SetFileOutputCalls(std::unique_ptr<FileOutputCalls> calls);
+
+// Makes the file at path hold exactly bytes. A symbolic link keeps pointing where it did and
+// its target receives the bytes. Returns false when the file could not be replaced, with why
+// (for example "No space left on device") in *reason when given; the file is then untouched.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
