@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliFiles.h"
 
+#include "framework/AtomicFileWriter.h"
+
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -121,23 +122,6 @@ bool WriteOutput(const QString& path, const QByteArray& bytes, QString& why)
     why = RefusedOutputReason(path);
     if (!why.isEmpty())
         return false;
-    // Unbuffered, so that every write reaches the temporary file at once and a failure (a full
-    // disk) is seen by the write itself rather than lost in a later implicit flush.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || file.write(bytes) != bytes.size() || !file.flush()) {
-        why = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (::fsync(file.handle()) != 0) {
-        why = SystemError(errno);
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        why = file.errorString();
-        return false;
-    }
-    return true;
+    // The same replace-or-change-nothing write the editor saves with.
+    return WriteFileAtomically(path, bytes, &why);
 }
