@@ -13,6 +13,7 @@ namespace {
 // the file is copied and read on its own to see what really reached the disk.
 QVariant ReadFromDisk(const QString& key)
 {
+    EXPECT_TRUE(FlushProfile()); // as at exit
     QTemporaryDir dir;
     const QString copy = dir.filePath("copy.conf");
     if (!QFile::copy(ProfileFileName(), copy))
@@ -156,10 +157,11 @@ TEST(Profile, SerializedValuesAreDroppedBeforeTheyCanExhaustMemory)
 TEST(ProfilePlainNames, SectionsAndEntriesWithSpacesAreWrittenAsTheyAreNamed)
 {
     SetRegistryKey(QStringLiteral("vrek"));
-    QFile::remove(ProfileFileName());
+    FreshProfile::Clear();
     WriteProfileInt("Tools", "anti alias", 0);
     WriteProfileInt("Tools", "pen size", 32821);
     WriteProfileString("Recent File List", "File1", "/tmp/a b.ico");
+    ASSERT_TRUE(FlushProfile());
     QFile file(ProfileFileName());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -171,5 +173,5 @@ TEST(ProfilePlainNames, SectionsAndEntriesWithSpacesAreWrittenAsTheyAreNamed)
     EXPECT_EQ(GetProfileInt("Tools", "anti alias", 1), 0);
     EXPECT_EQ(GetProfileInt("Tools", "pen size", 0), 32821);
     EXPECT_EQ(GetProfileString("Recent File List", "File1"), "/tmp/a b.ico");
-    QFile::remove(ProfileFileName());
+    FreshProfile::Clear();
 }
