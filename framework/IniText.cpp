@@ -18,6 +18,10 @@ int DigitValue(QChar c, int base)
     return value < base ? value : -1;
 }
 
+// Characters written as a backslash and a letter, or a backslash and themselves.
+constexpr std::pair<char16_t, char> kNamedEscapes[] = { { '\a', 'a' }, { '\b', 'b' }, { '\f', 'f' },
+    { '\n', 'n' }, { '\r', 'r' }, { '\t', 't' }, { '\v', 'v' }, { '"', '"' }, { '\\', '\\' } };
+
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 // The file's lines (ended by CR, LF or both), a line continued with a trailing backslash kept
@@ -99,25 +103,11 @@ std::pair<std::optional<QChar>, qsizetype> Escape(QStringView value, qsizetype i
     if (i + 1 == value.size())
         return { QChar(u'\\'), i };
     const QChar c = value[++i];
-    switch (c.unicode()) {
-    case '\n':
+    if (c == u'\n')
         return { std::nullopt, i };
-    case 'a':
-        return { QChar(u'\a'), i };
-    case 'b':
-        return { QChar(u'\b'), i };
-    case 'f':
-        return { QChar(u'\f'), i };
-    case 'n':
-        return { QChar(u'\n'), i };
-    case 'r':
-        return { QChar(u'\r'), i };
-    case 't':
-        return { QChar(u'\t'), i };
-    case 'v':
-        return { QChar(u'\v'), i };
-    default:
-        break;
+    for (const auto& [character, letter] : kNamedEscapes) {
+        if (c == QLatin1Char(letter))
+            return { QChar(character), i };
     }
     const int base = c == u'x' ? 16 : 8;
     if (base == 8 && DigitValue(c, 8) < 0)
@@ -218,13 +208,10 @@ QByteArray EscapedValue(const QString& value)
             continue;
         }
         escapeNextIfHexDigit = false;
-        static constexpr std::pair<char16_t, const char*> kNamed[]
-            = { { '\a', "\\a" }, { '\b', "\\b" }, { '\f', "\\f" }, { '\n', "\\n" },
-                  { '\r', "\\r" }, { '\t', "\\t" }, { '\v', "\\v" }, { '"', "\\\"" },
-                  { '\\', "\\\\" } };
-        const auto named = std::find_if(std::begin(kNamed), std::end(kNamed),
+        const auto named = std::find_if(std::begin(kNamedEscapes), std::end(kNamedEscapes),
             [u](const auto& entry) { return entry.first == u; });
-        if (named != std::end(kNamed)) {
+        if (named != std::end(kNamedEscapes)) {
+            bytes += '\\';
             bytes += named->second;
         } else if (u <= 0x1F) {
             bytes += HexEscape(u);
@@ -272,7 +259,8 @@ IniDocument ParseIni(const QByteArray& bytes)
         if (trimmed.startsWith(u'[')) {
             const qsizetype end = trimmed.indexOf(u']');
             document.damaged |= end < 0;
-            section = UnescapedName(trimmed.sliced(1, (end < 0 ? trimmed.size() : end) - 1).trimmed());
+            section
+                = UnescapedName(trimmed.sliced(1, (end < 0 ? trimmed.size() : end) - 1).trimmed());
             continue;
         }
         const qsizetype equals = trimmed.indexOf(u'=');

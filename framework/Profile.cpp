@@ -27,8 +27,8 @@ QString& registryKey()
 QString StoreFileName()
 {
     return QStringLiteral("%1/%2/%3.conf")
-        .arg(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-            registryKey(), AfxGetAppTitle());
+        .arg(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), registryKey(),
+            AfxGetAppTitle());
 }
 
 // One write or removal, kept until it reaches the disk so it can be laid over a file that

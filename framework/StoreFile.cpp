@@ -65,14 +65,16 @@ QString ReplacedPath(const QString& path)
 // string (nothing left behind) on failure.
 QString WriteTemporaryBeside(const QString& target, const QByteArray& bytes)
 {
-    struct stat old {};
+    struct stat old { };
     const bool hasOld = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString name = QStringLiteral("%1.%2.tmp").arg(
-            target, QString::number(QRandomGenerator::global()->generate(), 36));
+        const QString name
+            = QStringLiteral("%1.%2.tmp")
+                  .arg(target, QString::number(QRandomGenerator::global()->generate(), 36));
         const QByteArray encoded = QFile::encodeName(name);
         // 0666 less the umask, as any new file of the user's; an existing file's mode is kept.
-        FileDescriptor fd(::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        FileDescriptor fd(
+            ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
         if (fd.get() < 0 && errno == EEXIST)
             continue;
         if (fd.get() < 0)
@@ -99,7 +101,7 @@ void SyncDirectoryOf(const QString& path)
 
 FileIdentity IdentityOf(const QString& path)
 {
-    struct stat info {};
+    struct stat info { };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
     return IdentityFromStat(info);
@@ -114,7 +116,7 @@ StoreFileContents ReadStoreFile(const QString& path, qint64 maxSize)
         return { errno == ENOENT || errno == ENOTDIR ? StoreFileContents::State::Absent
                                                      : StoreFileContents::State::Unreadable,
             {} };
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxSize)
         return { StoreFileContents::State::Unreadable, {} };
     QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);

@@ -59,7 +59,7 @@ void EndSessionOnTerminationSignals(std::function<void()> onSignal)
         QObject::connect(sweeper, &QTimer::timeout, qApp, EndRunningLoops);
         sweeper->start(20);
     });
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then fuzzes the icon reader for a minute. Exits non-zero on any
-# failure.
+# UndefinedBehaviorSanitizer, uses the editor at random for a minute, then fuzzes the icon
+# reader for a minute. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,5 +16,7 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:${ASAN_OPTIONS:-}"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build/asan --output-on-failure -j2 --timeout 300
+
+bash scripts/monkey.sh 60
 
 bash scripts/fuzz.sh 60

@@ -45,6 +45,8 @@ struct Ending {
     bool showsTip;
 };
 
+void PrintTo(const Ending& ending, std::ostream* out) { *out << ending.name; }
+
 class TerminationTest : public testing::TestWithParam<Ending> { };
 
 } // namespace

@@ -90,7 +90,8 @@ TEST_F(DamagedSettingsTest, SerializedObjectsOfAnyTypeWithHugeSizes)
     // Serialized objects other than "@Variant", with sizes inside that claim gigabytes, one in a
     // section the program never reads. They are never decoded, and the exit that follows
     // writes the file without them.
-    const QByteArray dateTime = "@DateTime(\\0\\0\\0\\0\\0%%\\x80\\0\\0\\0\\0\\x3\\xff\\xff\\xff\\xf0)";
+    const QByteArray dateTime
+        = "@DateTime(\\0\\0\\0\\0\\0%%\\x80\\0\\0\\0\\0\\x3\\xff\\xff\\xff\\xf0)";
     StartsWithDefaultsAndRecovers("[Unread]\nstamp=" + dateTime + "\n[Position]\nleft=" + dateTime
         + "\n[Tools]\nlast=@ByteArray(\\xff\\xff\\xff\\xf0)\n");
     FlushProfile();

@@ -13,10 +13,12 @@ TEST(IniText, AnyTextSurvivesAWriteAndReadsTheSameForQtsReader)
     const QStringList texts = { QStringLiteral("/home/a user/ik, één\\x=1;[2].ico"),
         QStringLiteral("  leading and trailing  "), QStringLiteral("@starts with an at"),
         QStringLiteral("@Variant(looks serialized)"), QStringLiteral("quote \" and tab\t"),
-        QStringLiteral("line\nbreak\r\x01\x7f" "1f"), QStringLiteral("a,b"), QString(),
-        QStringLiteral("日本語 ✓") };
+        QStringLiteral("line\nbreak\r\x01\x7f"
+                       "1f"),
+        QStringLiteral("a,b"), QString(), QStringLiteral("日本語 ✓") };
     std::vector<IniSection> sections { { QStringLiteral("Recent File List"), {} },
-        { QStringLiteral("odd/name 100%"), { { QStringLiteral("key/with%"), QStringLiteral("1") } } } };
+        { QStringLiteral("odd/name 100%"),
+            { { QStringLiteral("key/with%"), QStringLiteral("1") } } } };
     for (qsizetype i = 0; i < texts.size(); ++i)
         sections[0].entries.emplace_back(QStringLiteral("File%1").arg(i + 1), texts[i]);
     const QByteArray bytes = FormatIni(sections);
@@ -37,8 +39,10 @@ TEST(IniText, AnyTextSurvivesAWriteAndReadsTheSameForQtsReader)
         const QString key = QStringLiteral("File%1").arg(i + 1);
         EXPECT_EQ(read.sections[0].entries[i].second, texts[i]) << bytes.toStdString();
         const QVariant fromQt = qt.value("Recent File List/" + key);
-        EXPECT_EQ(fromQt.typeId() == QMetaType::QStringList
-                ? fromQt.toStringList().join(',') : fromQt.toString(), texts[i]) << key.toStdString();
+        EXPECT_EQ(fromQt.typeId() == QMetaType::QStringList ? fromQt.toStringList().join(',')
+                                                            : fromQt.toString(),
+            texts[i])
+            << key.toStdString();
     }
 }
 

@@ -189,7 +189,7 @@ TEST(ProfileStoreFile, AFifoInTheFilesPlaceGivesDefaultsAndIsLeftAlone)
     EXPECT_EQ(GetProfileInt("Tools", "last", 32772), 32772);
     EXPECT_FALSE(WriteProfileInt("Tools", "last", 32801));
     EXPECT_FALSE(FlushProfile());
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::lstat(QFile::encodeName(ProfileFileName()).constData(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
@@ -202,7 +202,7 @@ TEST(ProfileStoreFile, AFailedWriteKeepsTheOldFileAndTheChanges)
     EXPECT_EQ(GetProfileInt("Tools", "last", 0), 32773);
     WriteProfileString("Recent File List", "File1", QString(8192, u'x'));
     {
-        struct rlimit saved {};
+        struct rlimit saved { };
         ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         struct rlimit small = saved;
@@ -241,7 +241,7 @@ TEST(ProfileStoreFile, ReplacingTheFileKeepsItsPermissionsAndTheLinkToIt)
     WriteProfileInt("Tools", "pen size", 32821);
     ASSERT_TRUE(FlushProfile());
     EXPECT_TRUE(QFileInfo(ProfileFileName()).isSymLink());
-    struct stat info {};
+    struct stat info { };
     ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
     EXPECT_EQ(QSettings(target, QSettings::IniFormat).value("Tools/pen size").toString(), "32821");
