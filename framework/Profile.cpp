@@ -130,8 +130,8 @@ private:
         if (m_loaded && path == m_path && IdentityOf(path) == m_identity)
             return;
         m_path = path;
-        m_identity = IdentityOf(path);
         const StoreFileContents contents = ReadStoreFile(path, kLargestStore);
+        m_identity = contents.identity;
         m_readable = contents.state != StoreFileContents::State::Unreadable;
         IniDocument document = ParseIni(contents.bytes);
         m_sections = std::move(document.sections);

@@ -35,8 +35,10 @@ int GetProfileInt(const QString& section, const QString& entry, int defaultValue
 QString GetProfileString(
     const QString& section, const QString& entry, const QString& defaultValue = QString());
 
-// Writes return false when the store could not be written. WriteProfileString with a null
-// value removes the entry, and with a null entry removes the whole section.
+// Writes change the store in memory; they return false when the store is not a file that can
+// be read and written (see above), and FlushProfile tells whether they reached the disk.
+// WriteProfileString with a null value removes the entry, and with a null entry removes the
+// whole section.
 bool WriteProfileInt(const QString& section, const QString& entry, int value);
 bool WriteProfileString(const QString& section, const QString& entry, const QString& value);
 

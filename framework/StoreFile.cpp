@@ -118,7 +118,7 @@ StoreFileContents ReadStoreFile(const QString& path, qint64 maxSize)
             {} };
     struct stat info { };
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxSize)
-        return { StoreFileContents::State::Unreadable, {} };
+        return { StoreFileContents::State::Unreadable, {}, IdentityFromStat(info) };
     QByteArray bytes(qsizetype(info.st_size), Qt::Uninitialized);
     qsizetype done = 0;
     for (;;) {
@@ -138,7 +138,7 @@ StoreFileContents ReadStoreFile(const QString& path, qint64 maxSize)
         done += got;
     }
     bytes.truncate(done);
-    return { StoreFileContents::State::Read, bytes };
+    return { StoreFileContents::State::Read, bytes, IdentityFromStat(info) };
 }
 
 bool ReplaceStoreFile(const QString& path, const QByteArray& bytes)

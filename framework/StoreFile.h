@@ -28,6 +28,8 @@ struct StoreFileContents {
     enum class State { Absent, Read, Unreadable };
     State state = State::Absent;
     QByteArray bytes;
+    // Of the file that was read (taken from the open file, so it matches the bytes).
+    FileIdentity identity;
 };
 
 // The whole file, when it is a regular file of at most maxSize bytes. Anything else (a FIFO,
