@@ -115,7 +115,7 @@ StoreFileContents ReadStoreFile(const QString& path, qint64 maxSize)
     if (fd.get() < 0)
         return { errno == ENOENT || errno == ENOTDIR ? StoreFileContents::State::Absent
                                                      : StoreFileContents::State::Unreadable,
-            {} };
+            {}, {} };
     struct stat info { };
     if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size > maxSize)
         return { StoreFileContents::State::Unreadable, {}, IdentityFromStat(info) };
@@ -124,7 +124,7 @@ StoreFileContents ReadStoreFile(const QString& path, qint64 maxSize)
     for (;;) {
         if (done == bytes.size()) {
             if (bytes.size() > maxSize)
-                return { StoreFileContents::State::Unreadable, {} };
+                return { StoreFileContents::State::Unreadable, {}, IdentityFromStat(info) };
             // The file may have grown since fstat; read on until its end.
             bytes.resize(bytes.size() + 4096);
         }
@@ -132,7 +132,7 @@ StoreFileContents ReadStoreFile(const QString& path, qint64 maxSize)
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return { StoreFileContents::State::Unreadable, {} };
+            return { StoreFileContents::State::Unreadable, {}, IdentityFromStat(info) };
         if (got == 0)
             break;
         done += got;

@@ -78,8 +78,9 @@ TEST_P(TerminationTest, SigtermDuringAStartUpDialogWritesTheSettings)
     EXPECT_TRUE(written.contains("Position/left"));
     EXPECT_EQ(written.value("Tools/last").toString(), "32772");
     // The tip dialog moved on by one tip when it was made; it writes that when it goes.
-    if (GetParam().showsTip)
+    if (GetParam().showsTip) {
         EXPECT_GT(written.value("Tip/FilePos").toInt(), 0);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Editor, TerminationTest,
