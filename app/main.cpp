@@ -18,11 +18,20 @@ int main(int argc, char** argv)
 
     CEditorApp theApp;
     theApp.m_arguments = QApplication::arguments().mid(1);
-    if (!theApp.InitInstance())
-        return theApp.m_nStartupExitCode;
-    EndSessionOnTerminationSignals([&theApp] {
+    // Before start-up shows anything: a signal during the tip of the day ends it and the
+    // settings are still written.
+    const auto endSession = [&theApp] {
         if (CMDIFrameWnd* frame = theApp.GetMainWnd())
             frame->EndSession();
-    });
+    };
+    EndSessionOnTerminationSignals(endSession);
+    if (!theApp.InitInstance())
+        return theApp.m_nStartupExitCode;
+    if (TerminationRequested()) {
+        // The signal came before the main frame existed, or it ended a start-up dialog:
+        // finish as the main loop would have.
+        endSession();
+        return 0;
+    }
     return theApp.Run();
 }

@@ -190,6 +190,7 @@ int RunPreferencesCommand(QWidget* parent)
     WriteProfileInt(kSettings, QStringLiteral("bca"), dlg.m_colorBrush);
     WriteProfileInt(kSettings, QStringLiteral("sound"), dlg.m_enableSounds);
     WriteProfileInt(kSettings, QStringLiteral("snap_div"), dlg.m_canvas);
+    FlushProfile();
     LoadStrengths();
     return result;
 }

@@ -29,6 +29,8 @@ void CRecentFileList::WriteList() const
 {
     for (int i = 0; i < m_nSize; ++i)
         WriteProfileString(kSection, EntryName(i), i < m_files.size() ? m_files[i] : QString());
+    // On disk at once, so the list survives a crash or a killed session.
+    FlushProfile();
 }
 
 void CRecentFileList::Add(const QString& path)

@@ -6,6 +6,7 @@
 #include "framework/Document.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/Platform.h"
+#include "framework/Profile.h"
 #include "resources/Resource.h"
 
 #include <QApplication>
@@ -28,6 +29,9 @@ CWinApp::~CWinApp()
         m_pDocTemplate->SetMainFrame(nullptr);
     }
     m_pMainWnd.reset();
+    // Whatever the run changed and did not write yet (the main window's settings, the tip's
+    // position) is written here, once.
+    FlushProfile();
     if (g_app == this)
         g_app = nullptr;
 }
@@ -37,6 +41,7 @@ int CWinApp::Run()
     const int code = QApplication::exec();
     if (m_pRecentFileList)
         m_pRecentFileList->WriteList();
+    FlushProfile();
     return code;
 }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then fuzzes the icon reader for a minute. Exits non-zero on any
-# failure.
+# UndefinedBehaviorSanitizer, uses the editor at random for a minute, then fuzzes the icon
+# reader for a minute. Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,5 +19,6 @@ ctest --test-dir build/asan --output-on-failure -j2 --timeout 300
 
 # Install layout, desktop metadata, relocation and the Debian package.
 bash scripts/check-install.sh
+bash scripts/monkey.sh 60
 
 bash scripts/fuzz.sh 60

@@ -14,6 +14,7 @@
 #include <climits>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 namespace {
 
@@ -82,6 +83,34 @@ TEST_F(DamagedSettingsTest, SerializedListsWithHugeCounts)
     StartsWithDefaultsAndRecovers("[Position]\nleft=@Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\n"
                                   "[Tools]\nlast=@Variant(\\0\\0\\0\\v\\xff\\xff\\xff\\xff)\n"
                                   "[Settings]\nbca=@Variant(\\0\\0\\0\\b\\xff\\xff\\xff\\xff)\n");
+}
+
+TEST_F(DamagedSettingsTest, SerializedObjectsOfAnyTypeWithHugeSizes)
+{
+    // Serialized objects other than "@Variant", with sizes inside that claim gigabytes, one in a
+    // section the program never reads. They are never decoded, and the exit that follows
+    // writes the file without them.
+    const QByteArray dateTime
+        = "@DateTime(\\0\\0\\0\\0\\0%%\\x80\\0\\0\\0\\0\\x3\\xff\\xff\\xff\\xf0)";
+    StartsWithDefaultsAndRecovers("[Unread]\nstamp=" + dateTime + "\n[Position]\nleft=" + dateTime
+        + "\n[Tools]\nlast=@ByteArray(\\xff\\xff\\xff\\xf0)\n");
+    FlushProfile();
+    QFile file(ProfileFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(file.readAll().contains("@")) << "damaged values were written back";
+}
+
+TEST_F(DamagedSettingsTest, AFifoInPlaceOfTheStoreStartsWithDefaults)
+{
+    AppHarness::ClearSettings();
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(ProfileFileName()).absolutePath()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ProfileFileName()).constData(), 0600), 0);
+    ReloadProfile();
+    AppHarness h;
+    ASSERT_TRUE(h.started());
+    EXPECT_EQ(h.frame().frameGeometry(), QRect(10, 10, 590, 490));
+    EXPECT_TRUE(h.IsChecked(ID_TOOL_BRUSH));
+    EXPECT_TRUE(h.CloseMainWindow());
 }
 
 TEST_F(DamagedSettingsTest, ReadableValuesBesideDamagedOnesAreKept)

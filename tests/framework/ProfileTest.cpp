@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -13,6 +16,7 @@ namespace {
 // the file is copied and read on its own to see what really reached the disk.
 QVariant ReadFromDisk(const QString& key)
 {
+    EXPECT_TRUE(FlushProfile()); // as at exit
     QTemporaryDir dir;
     const QString copy = dir.filePath("copy.conf");
     if (!QFile::copy(ProfileFileName(), copy))
@@ -156,10 +160,11 @@ TEST(Profile, SerializedValuesAreDroppedBeforeTheyCanExhaustMemory)
 TEST(ProfilePlainNames, SectionsAndEntriesWithSpacesAreWrittenAsTheyAreNamed)
 {
     SetRegistryKey(QStringLiteral("vrek"));
-    QFile::remove(ProfileFileName());
+    FreshProfile::Clear();
     WriteProfileInt("Tools", "anti alias", 0);
     WriteProfileInt("Tools", "pen size", 32821);
     WriteProfileString("Recent File List", "File1", "/tmp/a b.ico");
+    ASSERT_TRUE(FlushProfile());
     QFile file(ProfileFileName());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
@@ -171,5 +176,74 @@ TEST(ProfilePlainNames, SectionsAndEntriesWithSpacesAreWrittenAsTheyAreNamed)
     EXPECT_EQ(GetProfileInt("Tools", "anti alias", 1), 0);
     EXPECT_EQ(GetProfileInt("Tools", "pen size", 0), 32821);
     EXPECT_EQ(GetProfileString("Recent File List", "File1"), "/tmp/a b.ico");
-    QFile::remove(ProfileFileName());
+    FreshProfile::Clear();
+}
+
+TEST(ProfileStoreFile, AFifoInTheFilesPlaceGivesDefaultsAndIsLeftAlone)
+{
+    // Opening a FIFO for reading waits for a writer that never comes: start-up would hang.
+    FreshProfile fresh;
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(ProfileFileName()).absolutePath()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ProfileFileName()).constData(), 0600), 0);
+    ReloadProfile();
+    EXPECT_EQ(GetProfileInt("Tools", "last", 32772), 32772);
+    EXPECT_FALSE(WriteProfileInt("Tools", "last", 32801));
+    EXPECT_FALSE(FlushProfile());
+    struct stat info { };
+    ASSERT_EQ(::lstat(QFile::encodeName(ProfileFileName()).constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+TEST(ProfileStoreFile, AFailedWriteKeepsTheOldFileAndTheChanges)
+{
+    // The file-size limit makes every write past 4 KiB fail with EFBIG, as a full disk would.
+    FreshProfile fresh;
+    ASSERT_TRUE(FreshProfile::WriteRawFile("[Tools]\nlast=32773\n"));
+    EXPECT_EQ(GetProfileInt("Tools", "last", 0), 32773);
+    WriteProfileString("Recent File List", "File1", QString(8192, u'x'));
+    {
+        struct rlimit saved { };
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = saved;
+        small.rlim_cur = 4096;
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool flushed = FlushProfile();
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        EXPECT_FALSE(flushed);
+    }
+    QFile file(ProfileFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "[Tools]\nlast=32773\n");
+    const QDir dir = QFileInfo(ProfileFileName()).absoluteDir();
+    EXPECT_EQ(dir.entryList(QDir::Files | QDir::Hidden), QStringList { "icon.conf" });
+
+    EXPECT_TRUE(FlushProfile());
+    EXPECT_EQ(ReadFromDisk("Recent File List/File1").toString().size(), 8192);
+    EXPECT_EQ(ReadFromDisk("Tools/last").toString(), "32773");
+}
+
+TEST(ProfileStoreFile, ReplacingTheFileKeepsItsPermissionsAndTheLinkToIt)
+{
+    FreshProfile fresh;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath("icon.conf");
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Tools]\nlast=32773\n");
+    }
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(ProfileFileName()).absolutePath()));
+    ASSERT_TRUE(QFile::link(target, ProfileFileName()));
+    ReloadProfile();
+    WriteProfileInt("Tools", "pen size", 32821);
+    ASSERT_TRUE(FlushProfile());
+    EXPECT_TRUE(QFileInfo(ProfileFileName()).isSymLink());
+    struct stat info { };
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(QSettings(target, QSettings::IniFormat).value("Tools/pen size").toString(), "32821");
+    EXPECT_EQ(QSettings(target, QSettings::IniFormat).value("Tools/last").toString(), "32773");
 }

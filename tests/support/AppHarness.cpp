@@ -16,6 +16,7 @@ void AppHarness::ClearSettings()
 {
     SetRegistryKey(QStringLiteral("vrek"));
     QFile::remove(ProfileFileName());
+    ReloadProfile();
 }
 
 AppHarness::AppHarness(const QStringList& arguments)

@@ -11,8 +11,8 @@
 
 class FreshProfile {
 public:
-    FreshProfile() { QFile::remove(ProfileFileName()); }
-    ~FreshProfile() { QFile::remove(ProfileFileName()); }
+    FreshProfile() { Clear(); }
+    ~FreshProfile() { Clear(); }
     FreshProfile(const FreshProfile&) = delete;
     FreshProfile& operator=(const FreshProfile&) = delete;
 
@@ -23,6 +23,13 @@ public:
         QFile file(path);
         return QDir().mkpath(QFileInfo(path).absolutePath())
             && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            && file.write(bytes) == bytes.size();
+            && file.write(bytes) == bytes.size() && (ReloadProfile(), true);
+    }
+
+    // No file and nothing unwritten: what a first start sees.
+    static void Clear()
+    {
+        QFile::remove(ProfileFileName());
+        ReloadProfile();
     }
 };
