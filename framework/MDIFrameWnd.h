@@ -8,7 +8,6 @@
 #include "framework/Types.h"
 #include "resources/Menus.h"
 
-#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <functional>
@@ -106,7 +105,6 @@ private:
     void FillWindowList(QMenu* menu);
     void EndContextHelp();
     void FillRecentFiles(QMenu* menu);
-    void OnIdle();
 
     QMdiArea* m_mdiArea;
     std::function<CommandStrings(int)> m_commandStrings;
@@ -119,5 +117,4 @@ private:
     QString m_idleMessage;
     bool m_bContextHelp = false;
     bool m_bClosing = false;
-    QElapsedTimer m_idleTimer;
 };
