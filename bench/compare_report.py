@@ -70,6 +70,8 @@ def main():
         f[("floor-idle", "wakeups")], "", "0", digits=2)
     row("exit after window closed, ms", f[("editor", "exit_ms")], "bare Qt window",
         f[("floor", "exit_ms")], "", "<= 100")
+    row("  from the close request, ms", f[("editor", "close_ms")], "bare Qt window",
+        f[("floor", "close_ms")], "", "")
     row("designed start: splash, ms", f[("designed", "splash_ms")], "", [], "", "")
     row("designed start: main, ms", f[("designed", "main_ms")], "", [], "", "")
     row("designed start: tip, ms", f[("designed", "map_ms")], "", [], "", "")

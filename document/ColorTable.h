@@ -36,8 +36,10 @@ public:
     unsigned m_nCount = 0;
 
 private:
-    // Twice the capacity keeps probe chains short; a power of two makes the wrap a mask.
-    static constexpr unsigned kSlots = 2 * kCapacity;
+    // Four times the capacity: at most a quarter full, nearly every look-up is answered by
+    // its first slot. A power of two makes the wrap a mask.
+    static constexpr unsigned kSlotBits = 10;
+    static constexpr unsigned kSlots = 1u << kSlotBits;
     // Colours have no bits in the top byte, so this marks a free slot. Held should a stray
     // value carry those bits all the same: it is then simply never found.
     static constexpr COLORREF kEmptySlot = 0xFFFFFFFF;
@@ -48,10 +50,10 @@ private:
 
     // The slot holding c, or the empty slot where it would go. Fibonacci hashing spreads
     // neighbouring colours (a gradient, one channel stepping) over the whole index; the index
-    // is never more than half full, so an empty slot always ends the probe.
+    // is never full, so an empty slot always ends the probe.
     unsigned SlotOf(COLORREF c) const
     {
-        unsigned slot = (c * 0x9E3779B1u) >> 23;
+        unsigned slot = (c * 0x9E3779B1u) >> (32 - kSlotBits);
         while (m_slotColors[slot] != c && m_slotColors[slot] != kEmptySlot)
             slot = (slot + 1) & (kSlots - 1);
         return slot;

@@ -11,8 +11,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Floor"));
-    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"),
-        &app, &QApplication::quit);
+    window.menuBar()
+        ->addMenu(QStringLiteral("&File"))
+        ->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     window.resize(640, 480);
     window.show();
     return app.exec();

@@ -50,8 +50,8 @@ TEST(ColorTable, IndexAgreesWithASearchOfTheEntriesOnRandomColours)
         for (int step = 0; step < 3000; ++step) {
             const unsigned pick = random() % (range + 2);
             const COLORREF c = pick == range ? RGB(0, 0, 0)
-                : pick == range + 1        ? RGB(255, 255, 255)
-                                           : COLORREF(pick * 2654435761u) & 0xFFFFFF;
+                : pick == range + 1          ? RGB(255, 255, 255)
+                                             : COLORREF(pick * 2654435761u) & 0xFFFFFF;
             const bool isNew = std::find(added.begin(), added.end(), c) == added.end();
             const bool fits = !isNew || added.size() < 256;
             if (isNew && fits)

@@ -45,8 +45,8 @@ TEST(IdleCommandUpdates, RunOnceAfterEachRealEventAndNeverWhileIdle)
     // Painting and the pointer passing over change nothing a command depends on.
     QEvent paint(QEvent::UpdateRequest);
     QApplication::sendEvent(&widget, &paint);
-    QMouseEvent hover(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton,
-        Qt::NoButton, Qt::NoModifier);
+    QMouseEvent hover(QEvent::MouseMove, QPointF(1, 1), QPointF(1, 1), Qt::NoButton, Qt::NoButton,
+        Qt::NoModifier);
     QApplication::sendEvent(&widget, &hover);
     EXPECT_FALSE(idle->IsPending());
 
