@@ -47,7 +47,7 @@ probe() {
     | sed -n "s/^\([a-z_]*\)=\([0-9.]*\)\( \(.*\)\)\?$/$name \1 \2 \4/p" >>"$results" || true
 }
 
-echo "start-up: $rounds interleaved rounds; idle: ${idle} s each" >&2
+echo "start-up: $rounds interleaved rounds; idle: twice ${idle} s each" >&2
 for ((i = 1; i <= rounds; ++i)); do
   probe editor --title icon --close -- ./pixmora -Embedding
   probe floor --title Floor --close -- ./pixmora-floor

@@ -68,6 +68,8 @@ def main():
         1 / 1024)
     row("idle wake-ups per second", f[("editor-idle", "wakeups")], "bare Qt window",
         f[("floor-idle", "wakeups")], "", "0", digits=2)
+    row("  in the next as long", f[("editor-idle", "wakeups_later")], "bare Qt window",
+        f[("floor-idle", "wakeups_later")], "", "0", digits=2)
     row("exit after window closed, ms", f[("editor", "exit_ms")], "bare Qt window",
         f[("floor", "exit_ms")], "", "<= 100")
     row("  from the close request, ms", f[("editor", "close_ms")], "bare Qt window",

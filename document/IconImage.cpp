@@ -68,7 +68,7 @@ bool CIconImage::MaskBitAt(int row, int x) const
 void CIconImage::Encode(const IconGrid& grid)
 {
     const int s = m_nSide;
-    const int maskRow = MaskRowLength(s);
+    const auto maskRow = std::size_t(MaskRowLength(s));
     m_indices.fill(0);
     m_mask.fill(0);
     m_colorTable.Reset();
@@ -76,25 +76,26 @@ void CIconImage::Encode(const IconGrid& grid)
     // Columns first, as the grid is laid out: the table order follows this scan. A colour's
     // position never changes once it is in the table, so each cell's index is known as soon
     // as its colour has been added; a colour that did not fit gets 0, black. A transparent
-    // cell is stored as black under a set mask bit.
+    // cell is stored as black under a set mask bit. Rows are stored bottom first.
     for (int x = 0; x < s; ++x) {
-        const std::uint8_t maskBit = std::uint8_t(0x80 >> (x % 8));
-        const auto& column = grid[std::size_t(x)];
+        const auto maskBit = std::uint8_t(0x80 >> (x % 8));
+        const COLORREF* cell = grid[std::size_t(x)].data();
+        std::uint8_t* index = &m_indices[std::size_t((s - 1) * kMaxSide + x)];
+        std::uint8_t* mask = &m_mask[std::size_t(s - 1) * maskRow + std::size_t(x / 8)];
         // Neighbouring cells mostly share a colour; the last answer is the cheapest look-up.
         COLORREF last = RGB(0, 0, 0);
         std::uint8_t lastIndex = 0;
-        for (int y = 0; y < s; ++y) {
-            const int row = s - 1 - y;
-            const COLORREF c = column[std::size_t(y)];
+        for (int y = 0; y < s; ++y, index -= kMaxSide, mask -= maskRow) {
+            const COLORREF c = cell[y];
             if (c == ICON_TRANSPARENT) {
-                m_mask[std::size_t(row * maskRow + x / 8)] |= maskBit;
-                continue; // index 0 is black, which the buffer already holds
+                *mask |= maskBit; // index 0 is black, which the buffer already holds
+                continue;
             }
             if (c != last) {
                 last = c;
                 lastIndex = std::uint8_t(m_colorTable.AddAndIndex(c));
             }
-            m_indices[std::size_t(row * kMaxSide + x)] = lastIndex;
+            *index = lastIndex;
         }
     }
 }
@@ -103,12 +104,10 @@ void CIconImage::WriteImage(ByteWriter& out) const
 {
     const int s = m_nSide;
     m_header.Write(out);
-    for (COLORREF c : m_colorTable.Colors()) {
-        out.Byte(std::uint8_t(GetBValue(c)));
-        out.Byte(std::uint8_t(GetGValue(c)));
-        out.Byte(std::uint8_t(GetRValue(c)));
-        out.Byte(0);
-    }
+    // Each entry is blue, green, red and a zero byte.
+    for (COLORREF c : m_colorTable.Colors())
+        out.DWord(std::uint32_t(GetBValue(c)) | std::uint32_t(GetGValue(c)) << 8
+            | std::uint32_t(GetRValue(c)) << 16);
     for (int row = 0; row < s; ++row)
         out.Bytes(&m_indices[std::size_t(row * kMaxSide)], std::size_t(s));
     out.Bytes(m_mask.data(), std::size_t(s * MaskRowLength(s)));

@@ -6,7 +6,8 @@
 //   cpu_ms     processor time its threads had used by then: on a busy machine this varies
 //              far less than map_ms, which also counts the time spent waiting for a core;
 //   rss_kb     resident memory one second after that;
-//   wakeups    context switches per second of all its threads while nothing happens;
+//   wakeups    context switches per second of all its threads while nothing happens, over
+//              --idle seconds, and (wakeups_later) over the same time after that;
 //   exit_ms    from the window leaving the screen, after it was asked to close, to the end of
 //              the process;
 //   close_ms   from asking the window to close to the end of the process: what the program
@@ -229,11 +230,15 @@ int main(int argc, char** argv)
         std::this_thread::sleep_for(std::chrono::seconds(1));
         std::printf(
             "rss_kb=%ld\n", StatusField("/proc/" + std::to_string(pid) + "/status", "VmRSS:"));
-        if (options.idleSeconds > 0) {
+        // Two windows one after the other: the first includes what a toolkit tidies up once a
+        // while after start, the second shows whether anything keeps waking the process.
+        for (const char* key : { "wakeups", "wakeups_later" }) {
+            if (options.idleSeconds <= 0)
+                break;
             const long before = ContextSwitches(pid);
             std::this_thread::sleep_for(std::chrono::duration<double>(options.idleSeconds));
             std::printf(
-                "wakeups=%.2f\n", double(ContextSwitches(pid) - before) / options.idleSeconds);
+                "%s=%.2f\n", key, double(ContextSwitches(pid) - before) / options.idleSeconds);
         }
     }
     if (main && options.close) {
