@@ -22,7 +22,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 

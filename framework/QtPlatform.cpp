@@ -11,8 +11,6 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -23,8 +21,6 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
