@@ -1,27 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/ColorTable.h"
 
+#include <cstring>
+
+namespace {
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+}
+
 void CColorTable::Reset()
 {
-    m_colors.fill(RGB(255, 255, 255));
+    m_colors.fill(kWhite);
+    std::memset(m_slotColors.data(), 0xFF, sizeof m_slotColors);
     m_nCount = 0;
 }
 
-bool CColorTable::Add(COLORREF c)
+int CColorTable::InsertNew(COLORREF c, unsigned slot)
 {
-    for (unsigned i = 0; i < m_nCount && i < kCapacity; ++i)
-        if (m_colors[i] == c)
-            return true;
-    if (m_nCount >= kCapacity)
-        return false;
-    m_colors[m_nCount++] = c;
-    return true;
+    if (m_nCount >= kCapacity || c == kEmptySlot)
+        return -1;
+    m_slotColors[slot] = c;
+    m_slotPositions[slot] = std::uint8_t(m_nCount);
+    m_colors[m_nCount] = c;
+    return int(m_nCount++);
 }
 
 int CColorTable::IndexOf(COLORREF c) const
 {
-    for (unsigned i = 0; i < kCapacity; ++i)
-        if (m_colors[i] == c)
-            return int(i);
+    const unsigned slot = SlotOf(c);
+    if (Holds(slot, c))
+        return m_slotPositions[slot];
+    if (c == kWhite && m_nCount < kCapacity)
+        return int(m_nCount);
     return 0;
 }

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // CColorTable: up to 256 distinct colours in the order they were added. Used to build an
 // image's palette when it is written and to count the colours of a pasted bitmap.
+//
+// Every cell of an image is looked up when it is written, so Add and IndexOf answer from a
+// small hash index kept beside the entries instead of searching them. Entries change only
+// through Reset and Add, which keep the two in step.
 #pragma once
 
 #include "framework/Types.h"
 
 #include <array>
+#include <cstdint>
 
 class CColorTable {
 public:
@@ -14,11 +19,57 @@ public:
     // All entries white, no colours counted.
     void Reset();
     // Adds c unless present; false only when c is new and the table is full.
-    bool Add(COLORREF c);
+    bool Add(COLORREF c) { return Insert(c) >= 0; }
     // Lowest position among all 256 entries holding c, 0 when none does. Because unused
     // entries hold white, a white that was never added maps to the first unused position.
     int IndexOf(COLORREF c) const;
+    // Add(c) followed by IndexOf(c), in one look-up: the position of c, or 0 when it did not
+    // fit.
+    int AddAndIndex(COLORREF c)
+    {
+        const int index = Insert(c);
+        return index < 0 ? 0 : index;
+    }
+
+    const std::array<COLORREF, kCapacity>& Colors() const { return m_colors; }
+
+    unsigned m_nCount = 0;
+
+private:
+    // Four times the capacity: at most a quarter full, nearly every look-up is answered by
+    // its first slot. A power of two makes the wrap a mask.
+    static constexpr unsigned kSlotBits = 10;
+    static constexpr unsigned kSlots = 1u << kSlotBits;
+    // Colours have no bits in the top byte, so this marks a free slot. Held should a stray
+    // value carry those bits all the same: it is then simply never found.
+    static constexpr COLORREF kEmptySlot = 0xFFFFFFFF;
+    bool Holds(unsigned slot, COLORREF c) const
+    {
+        return m_slotColors[slot] == c && c != kEmptySlot;
+    }
+
+    // The slot holding c, or the empty slot where it would go. Fibonacci hashing spreads
+    // neighbouring colours (a gradient, one channel stepping) over the whole index; the index
+    // is never full, so an empty slot always ends the probe.
+    unsigned SlotOf(COLORREF c) const
+    {
+        unsigned slot = (c * 0x9E3779B1u) >> (32 - kSlotBits);
+        while (m_slotColors[slot] != c && m_slotColors[slot] != kEmptySlot)
+            slot = (slot + 1) & (kSlots - 1);
+        return slot;
+    }
+    // Adds c unless present; its position, or -1 when it is new and the table is full.
+    int Insert(COLORREF c)
+    {
+        const unsigned slot = SlotOf(c);
+        if (Holds(slot, c))
+            return m_slotPositions[slot];
+        return InsertNew(c, slot);
+    }
+    int InsertNew(COLORREF c, unsigned slot);
 
     std::array<COLORREF, kCapacity> m_colors {};
-    unsigned m_nCount = 0;
+    // The colour in each slot of the index, or kEmptySlot, and its position in m_colors.
+    std::array<COLORREF, kSlots> m_slotColors {};
+    std::array<std::uint8_t, kSlots> m_slotPositions {};
 };

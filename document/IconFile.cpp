@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/IconFile.h"
 
+#include "document/ByteWriter.h"
 #include "framework/Archive.h"
 #include "framework/Platform.h"
 
 #include <QStringList>
 #include <algorithm>
+#include <vector>
 
 void IconDirEntry::Read(CArchive& ar)
 {
@@ -19,16 +21,16 @@ void IconDirEntry::Read(CArchive& ar)
     dwImageOffset = ar.ReadDWord();
 }
 
-void IconDirEntry::Write(CArchive& ar) const
+void IconDirEntry::Write(ByteWriter& out) const
 {
-    ar.WriteByte(bWidth);
-    ar.WriteByte(bHeight);
-    ar.WriteByte(bColorCount);
-    ar.WriteByte(bReserved);
-    ar.WriteWord(wPlanes);
-    ar.WriteWord(wBitCount);
-    ar.WriteDWord(dwBytesInRes);
-    ar.WriteDWord(dwImageOffset);
+    out.Byte(bWidth);
+    out.Byte(bHeight);
+    out.Byte(bColorCount);
+    out.Byte(bReserved);
+    out.Word(wPlanes);
+    out.Word(wBitCount);
+    out.DWord(dwBytesInRes);
+    out.DWord(dwImageOffset);
 }
 
 bool IsImageDrawn(const IconGrid& grid, int side)
@@ -68,26 +70,32 @@ bool CIconFile::SaveIconFile(
     }
 
     m_header = IconDirHeader { 0, 1, n };
-    ar.WriteWord(m_header.idReserved);
-    ar.WriteWord(m_header.idType);
-    ar.WriteWord(m_header.idCount);
-
     std::uint32_t offset = IconDirectoryBytes(n);
     for (int i = 0; i < kImageCount; ++i) {
         if (!drawn[i])
             continue;
-        IconDirEntry& entry = m_entries[i];
         const auto side = std::uint8_t(kImageSides[i]);
-        entry = IconDirEntry { side, side, 0, 0, 0, 0, m_images[i].GetResourceSize(), offset };
-        entry.Write(ar);
-        offset += entry.dwBytesInRes;
+        m_entries[i]
+            = IconDirEntry { side, side, 0, 0, 0, 0, m_images[i].GetResourceSize(), offset };
+        offset += m_entries[i].dwBytesInRes;
     }
+
+    // The last offset is the file's length: the whole file goes into one buffer of that size.
+    std::vector<std::uint8_t> bytes(offset);
+    ByteWriter out(bytes.data());
+    out.Word(m_header.idReserved);
+    out.Word(m_header.idType);
+    out.Word(m_header.idCount);
+    for (int i = 0; i < kImageCount; ++i)
+        if (drawn[i])
+            m_entries[i].Write(out);
     for (int i = 0; i < kImageCount; ++i) {
         if (!drawn[i])
             continue;
         m_images[i].Encode(*grids[i]);
-        m_images[i].WriteImage(ar);
+        m_images[i].WriteImage(out);
     }
+    ar.Write(bytes.data(), bytes.size());
     return true;
 }
 

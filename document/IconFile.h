@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+class ByteWriter;
 class CArchive;
 
 struct IconDirHeader {
@@ -29,7 +30,7 @@ struct IconDirEntry {
 
     static constexpr std::size_t kBytes = 16;
     void Read(CArchive& ar);
-    void Write(CArchive& ar) const;
+    void Write(ByteWriter& out) const;
 };
 
 // Bytes taken by the directory header and count entries; images start at or after this.
@@ -45,8 +46,8 @@ class CIconFile {
 public:
     CIconFile();
 
-    // Writes the directory and every drawn image. When nothing is drawn, shows the
-    // nothing-drawn message, writes nothing and returns false.
+    // Writes the directory and every drawn image, as one write to the archive. When nothing is
+    // drawn, shows the nothing-drawn message, writes nothing and returns false.
     bool SaveIconFile(
         CArchive& ar, const IconGrid& grid16, const IconGrid& grid32, const IconGrid& grid48);
     // Reads every entry of width 16, 32 or 48 into its grid; a later entry of a width replaces

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/IconImage.h"
 
+#include "document/ByteWriter.h"
 #include "framework/Archive.h"
 
 #include <vector>
@@ -20,19 +21,19 @@ void BitmapInfoHeader::Read(CArchive& ar)
     biClrImportant = ar.ReadDWord();
 }
 
-void BitmapInfoHeader::Write(CArchive& ar) const
+void BitmapInfoHeader::Write(ByteWriter& out) const
 {
-    ar.WriteDWord(biSize);
-    ar.WriteDWord(std::uint32_t(biWidth));
-    ar.WriteDWord(std::uint32_t(biHeight));
-    ar.WriteWord(biPlanes);
-    ar.WriteWord(biBitCount);
-    ar.WriteDWord(biCompression);
-    ar.WriteDWord(biSizeImage);
-    ar.WriteDWord(std::uint32_t(biXPelsPerMeter));
-    ar.WriteDWord(std::uint32_t(biYPelsPerMeter));
-    ar.WriteDWord(biClrUsed);
-    ar.WriteDWord(biClrImportant);
+    out.DWord(biSize);
+    out.DWord(std::uint32_t(biWidth));
+    out.DWord(std::uint32_t(biHeight));
+    out.Word(biPlanes);
+    out.Word(biBitCount);
+    out.DWord(biCompression);
+    out.DWord(biSizeImage);
+    out.DWord(std::uint32_t(biXPelsPerMeter));
+    out.DWord(std::uint32_t(biYPelsPerMeter));
+    out.DWord(biClrUsed);
+    out.DWord(biClrImportant);
 }
 
 CIconImage::CIconImage(int side)
@@ -67,41 +68,57 @@ bool CIconImage::MaskBitAt(int row, int x) const
 void CIconImage::Encode(const IconGrid& grid)
 {
     const int s = m_nSide;
-    const auto opaque = [](COLORREF c) { return c == ICON_TRANSPARENT ? RGB(0, 0, 0) : c; };
+    const auto maskRow = std::size_t(MaskRowLength(s));
     m_indices.fill(0);
     m_mask.fill(0);
     m_colorTable.Reset();
     m_colorTable.Add(RGB(0, 0, 0));
-    // Columns first, as the grid is laid out: the table order follows this scan.
-    for (int x = 0; x < s; ++x)
-        for (int y = 0; y < s; ++y)
-            m_colorTable.Add(opaque(grid[x][y]));
-    const int maskRow = MaskRowLength(s);
+    // Columns first, as the grid is laid out: the table order follows this scan. A colour's
+    // position never changes once it is in the table, so each cell's index is known as soon
+    // as its colour has been added; a colour that did not fit gets 0, black. A transparent
+    // cell is stored as black under a set mask bit. Rows are stored bottom first.
     for (int x = 0; x < s; ++x) {
-        for (int y = 0; y < s; ++y) {
-            const int row = s - 1 - y;
-            const COLORREF c = grid[x][y];
-            m_indices[std::size_t(row * kMaxSide + x)]
-                = std::uint8_t(m_colorTable.IndexOf(opaque(c)));
-            if (c == ICON_TRANSPARENT)
-                m_mask[std::size_t(row * maskRow + x / 8)] |= std::uint8_t(0x80 >> (x % 8));
+        const auto maskBit = std::uint8_t(0x80 >> (x % 8));
+        const COLORREF* cell = grid[std::size_t(x)].data();
+        std::uint8_t* index = &m_indices[std::size_t((s - 1) * kMaxSide + x)];
+        std::uint8_t* mask = &m_mask[std::size_t(s - 1) * maskRow + std::size_t(x / 8)];
+        // Neighbouring cells mostly share a colour; the last answer is the cheapest look-up.
+        COLORREF last = RGB(0, 0, 0);
+        std::uint8_t lastIndex = 0;
+        for (int y = 0; y < s; ++y, index -= kMaxSide, mask -= maskRow) {
+            const COLORREF c = cell[y];
+            if (c == ICON_TRANSPARENT) {
+                *mask |= maskBit; // index 0 is black, which the buffer already holds
+                continue;
+            }
+            if (c != last) {
+                last = c;
+                lastIndex = std::uint8_t(m_colorTable.AddAndIndex(c));
+            }
+            *index = lastIndex;
         }
     }
 }
 
-void CIconImage::WriteImage(CArchive& ar) const
+void CIconImage::WriteImage(ByteWriter& out) const
 {
     const int s = m_nSide;
-    m_header.Write(ar);
-    for (COLORREF c : m_colorTable.m_colors) {
-        const std::uint8_t quad[4] = { std::uint8_t(GetBValue(c)), std::uint8_t(GetGValue(c)),
-            std::uint8_t(GetRValue(c)), 0 };
-        ar.Write(quad, 4);
-    }
+    m_header.Write(out);
+    // Each entry is blue, green, red and a zero byte.
+    for (COLORREF c : m_colorTable.Colors())
+        out.DWord(std::uint32_t(GetBValue(c)) | std::uint32_t(GetGValue(c)) << 8
+            | std::uint32_t(GetRValue(c)) << 16);
     for (int row = 0; row < s; ++row)
-        ar.Write(&m_indices[std::size_t(row * kMaxSide)], std::size_t(s));
-    const int maskRow = MaskRowLength(s);
-    ar.Write(m_mask.data(), std::size_t(s * maskRow));
+        out.Bytes(&m_indices[std::size_t(row * kMaxSide)], std::size_t(s));
+    out.Bytes(m_mask.data(), std::size_t(s * MaskRowLength(s)));
+}
+
+void CIconImage::WriteImage(CArchive& ar) const
+{
+    std::array<std::uint8_t, 40 + 1024 + kMaxSide * kMaxSide + sizeof m_mask> bytes;
+    ByteWriter out(bytes.data());
+    WriteImage(out);
+    ar.Write(bytes.data(), std::size_t(out.Position() - bytes.data()));
 }
 
 namespace {

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
+class ByteWriter;
 class CArchive;
 
 // The 40-byte bitmap header that starts every image.
@@ -27,7 +28,7 @@ struct BitmapInfoHeader {
     std::uint32_t biClrImportant = 0;
 
     void Read(CArchive& ar);
-    void Write(CArchive& ar) const;
+    void Write(ByteWriter& out) const;
 };
 
 class CIconImage {
@@ -47,8 +48,11 @@ public:
 
     // Fills the colour table, index buffer and mask buffer from the grid.
     void Encode(const IconGrid& grid);
-    // Writes header, colour table, index rows and mask rows as encoded.
+    // Writes header, colour table, index rows and mask rows as encoded: GetResourceSize()
+    // bytes, in one write to the archive.
     void WriteImage(CArchive& ar) const;
+    // The same bytes into out, which has room for GetResourceSize() of them.
+    void WriteImage(ByteWriter& out) const;
     // Decodes the image at offset into grid when its header matches side and it has 8 or 4
     // bits per pixel, and returns true; otherwise leaves grid alone and returns false. The
     // archive position is restored. Throws CArchiveException when the image runs past the end

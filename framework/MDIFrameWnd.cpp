@@ -2,6 +2,7 @@
 #include "framework/MDIFrameWnd.h"
 
 #include "framework/Document.h"
+#include "framework/IdleCommandUpdates.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/Platform.h"
 #include "framework/View.h"
@@ -9,7 +10,6 @@
 #include "resources/HelpText.h"
 #include "resources/Resource.h"
 
-#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -21,7 +21,6 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,8 +29,6 @@ constexpr const char* kCommandProperty = "pixmoraCommand";
 constexpr const char* kRecentPlaceholder = "pixmoraRecentPlaceholder";
 constexpr const char* kRecentEntry = "pixmoraRecentEntry";
 constexpr const char* kWindowEntry = "pixmoraWindowEntry";
-constexpr int kIdleIntervalMs = 150;
-constexpr int kIdleThrottleMs = 100;
 
 // Shows a command's state on an item or button: a check mark only where one is set.
 void ApplyState(QAction* action, const CCmdUI& ui)
@@ -58,13 +55,8 @@ CMDIFrameWnd::CMDIFrameWnd()
         UpdateFrameTitle();
     });
     statusBar();
-    m_idleTimer.start();
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &CMDIFrameWnd::OnIdle);
-    // Not every event dispatcher reports going idle; a slow tick keeps the buttons current.
-    auto* tick = new QTimer(this);
-    connect(tick, &QTimer::timeout, this, &CMDIFrameWnd::OnIdle);
-    tick->start(kIdleIntervalMs);
+    // The palette buttons follow the commands' states after whatever may have changed them.
+    new IdleCommandUpdates([this] { UpdateCommandActions(); }, this);
     setWindowTitle(AfxGetAppTitle());
 }
 
@@ -73,8 +65,6 @@ CMDIFrameWnd::~CMDIFrameWnd()
     // The document windows go with the QWidget base, after this object is gone; they must
     // not call back into it.
     m_mdiArea->disconnect(this);
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        dispatcher->disconnect(this);
 }
 
 void CMDIFrameWnd::SetCommandStrings(std::function<CommandStrings(int)> lookup)
@@ -315,14 +305,6 @@ void CMDIFrameWnd::UpdateCommandActions()
 {
     for (auto& [id, action] : m_actions)
         ApplyState(action, QueryCommand(id));
-}
-
-void CMDIFrameWnd::OnIdle()
-{
-    if (m_idleTimer.elapsed() < kIdleThrottleMs)
-        return;
-    m_idleTimer.restart();
-    UpdateCommandActions();
 }
 
 void CMDIFrameWnd::UpdateMenuBar()

@@ -8,7 +8,6 @@
 #include "framework/Types.h"
 #include "resources/Menus.h"
 
-#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QMainWindow>
 #include <functional>
@@ -112,7 +111,6 @@ private:
     // Opens the help page, at the anchor when one is given.
     void OpenHelp(const QString& anchor);
     void FillRecentFiles(QMenu* menu);
-    void OnIdle();
 
     QMdiArea* m_mdiArea;
     std::function<CommandStrings(int)> m_commandStrings;
@@ -125,5 +123,4 @@ private:
     QString m_idleMessage;
     bool m_bContextHelp = false;
     bool m_bClosing = false;
-    QElapsedTimer m_idleTimer;
 };

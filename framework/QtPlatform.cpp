@@ -4,14 +4,13 @@
 #include "framework/MDIFrameWnd.h"
 #include "framework/QtColor.h"
 #include "framework/WinApp.h"
+#include "framework/sound/SoundModule.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMimeData>
@@ -22,14 +21,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
-#include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
-#ifdef PIXMORA_HAVE_MULTIMEDIA
-#include <QAudioDevice>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#endif
 
 namespace {
 
@@ -76,9 +68,6 @@ public:
 private:
     QPointer<QWidget> m_window;
 };
-
-// Longest a sound may hold up a command: a damaged file or a stuck device never hangs us.
-constexpr int kMaxSoundMs = 1500;
 
 } // namespace
 
@@ -192,36 +181,11 @@ QString QtPlatform::GetSaveFileName(QWidget* parent, const QString& filter, cons
 
 void QtPlatform::PlaySound(const QString& fileName)
 {
-#ifdef PIXMORA_HAVE_MULTIMEDIA
     if (!QFileInfo::exists(fileName)) {
         QApplication::beep();
         return;
     }
-    // Without an audio device there is nothing to wait for.
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        return;
-    // Played to the end before the command returns, like a synchronous system sound.
-    QSoundEffect effect;
-    effect.setSource(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()));
-    QEventLoop loop;
-    QTimer::singleShot(kMaxSoundMs, &loop, &QEventLoop::quit);
-    QObject::connect(&effect, &QSoundEffect::statusChanged, &loop, [&] {
-        if (effect.status() == QSoundEffect::Error)
-            loop.quit();
-        else if (effect.status() == QSoundEffect::Ready && !effect.isPlaying())
-            effect.play();
-    });
-    QObject::connect(&effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (!effect.isPlaying())
-            loop.quit();
-    });
-    if (effect.status() == QSoundEffect::Ready)
-        effect.play();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-#else
-    if (!QFileInfo::exists(fileName))
-        QApplication::beep();
-#endif
+    SoundModule::Play(QFileInfo(fileName).absoluteFilePath());
 }
 
 void QtPlatform::SetWaitCursor(bool on)
@@ -234,8 +198,17 @@ void QtPlatform::SetWaitCursor(bool on)
 
 bool QtPlatform::ClipboardHasImage()
 {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasImage();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!m_clipboardWatch) {
+        m_clipboardWatch = std::make_unique<QObject>();
+        QObject::connect(clipboard, &QClipboard::dataChanged, m_clipboardWatch.get(),
+            [this] { m_clipboardHasImage.reset(); });
+    }
+    if (!m_clipboardHasImage) {
+        const QMimeData* data = clipboard->mimeData();
+        m_clipboardHasImage = data && data->hasImage();
+    }
+    return *m_clipboardHasImage;
 }
 
 QImage QtPlatform::ClipboardImage() { return QGuiApplication::clipboard()->image(); }

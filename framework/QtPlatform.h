@@ -4,6 +4,10 @@
 
 #include "framework/Platform.h"
 
+#include <QObject>
+#include <memory>
+#include <optional>
+
 class QtPlatform final : public Platform {
 public:
     int MessageBox(const QString& text, const QString& caption, unsigned style) override;
@@ -17,4 +21,11 @@ public:
     bool ClipboardHasImage() override;
     QImage ClipboardImage() override;
     int DoModal(QDialog& dialog) override;
+
+private:
+    // Whether the clipboard holds a picture, known since it last changed hands. Asking the
+    // owner takes round trips to the display, and the Paste command asks after every event.
+    std::optional<bool> m_clipboardHasImage;
+    // Ends the clipboard watch with this object.
+    std::unique_ptr<QObject> m_clipboardWatch;
 };

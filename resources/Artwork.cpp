@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/Artwork.h"
 
+#include <QImageReader>
 #include <QPixmap>
 #include <QString>
 
@@ -47,7 +48,12 @@ namespace {
     QImage Load(const QString& file)
     {
         EnsureArtworkResources();
-        QImage image(QStringLiteral(":/artwork/") + file);
+        // Every picture is a PNG. Named as such, with detection off, the reader uses Qt's own
+        // decoder at once instead of loading every image-format plugin installed (one of
+        // them brings a whole vector-graphics library) to ask each whether it can read it.
+        QImageReader reader(QStringLiteral(":/artwork/") + file, "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
         if (image.isNull())
             return image;
         return image.convertToFormat(

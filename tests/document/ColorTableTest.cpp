@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 TEST(ColorTable, HoldsAtMost256ColoursAndKeepsThemOnceFull)
 {
     CColorTable table;
@@ -25,4 +29,43 @@ TEST(ColorTable, IndexOfUnknownIsZeroExceptWhiteAtFirstFreePosition)
     EXPECT_EQ(table.IndexOf(RGB(9, 9, 9)), 0);
     EXPECT_EQ(table.IndexOf(RGB(255, 255, 255)), 3);
     EXPECT_EQ(table.IndexOf(RGB(0, 0, 255)), 2);
+}
+
+// The table answers from a hash index; a plain search over its entries is the reference.
+// Colours come from ranges narrow enough to repeat and collide, wide enough to overflow, and
+// always include black and white, whose positions have rules of their own.
+TEST(ColorTable, IndexAgreesWithASearchOfTheEntriesOnRandomColours)
+{
+    std::mt19937 random(20261209);
+    for (const unsigned range : { 8u, 300u, 5000u, 0x1000000u }) {
+        CColorTable table;
+        table.Reset();
+        std::vector<COLORREF> added;
+        const auto reference = [&added](COLORREF c) {
+            const auto found = std::find(added.begin(), added.end(), c);
+            if (found != added.end())
+                return int(found - added.begin());
+            return c == RGB(255, 255, 255) && added.size() < 256 ? int(added.size()) : 0;
+        };
+        for (int step = 0; step < 3000; ++step) {
+            const unsigned pick = random() % (range + 2);
+            const COLORREF c = pick == range ? RGB(0, 0, 0)
+                : pick == range + 1          ? RGB(255, 255, 255)
+                                             : COLORREF(pick * 2654435761u) & 0xFFFFFF;
+            const bool isNew = std::find(added.begin(), added.end(), c) == added.end();
+            const bool fits = !isNew || added.size() < 256;
+            if (isNew && fits)
+                added.push_back(c);
+            if (step % 2 == 0)
+                ASSERT_EQ(table.Add(c), fits) << "range " << range << " step " << step;
+            else
+                ASSERT_EQ(table.AddAndIndex(c), fits ? reference(c) : 0) << "range " << range;
+            const COLORREF probe = COLORREF(random() % (range + 1) * 2654435761u) & 0xFFFFFF;
+            ASSERT_EQ(table.IndexOf(probe), reference(probe)) << "range " << range;
+            ASSERT_EQ(table.IndexOf(RGB(255, 255, 255)), reference(RGB(255, 255, 255)));
+        }
+        ASSERT_EQ(table.m_nCount, added.size());
+        for (std::size_t i = 0; i < CColorTable::kCapacity; ++i)
+            ASSERT_EQ(table.Colors()[i], i < added.size() ? added[i] : RGB(255, 255, 255));
+    }
 }

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// ByteWriter: little-endian stores into a buffer the caller has sized. The icon writer
+// knows every byte count before it starts, so it fills one buffer without growing or
+// checking it and hands the archive the whole file at once.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+class ByteWriter {
+public:
+    explicit ByteWriter(std::uint8_t* out)
+        : m_out(out)
+    {
+    }
+
+    void Byte(std::uint8_t v) { *m_out++ = v; }
+    void Word(std::uint16_t v)
+    {
+        Byte(std::uint8_t(v));
+        Byte(std::uint8_t(v >> 8));
+    }
+    void DWord(std::uint32_t v)
+    {
+        const std::uint8_t bytes[4]
+            = { std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24) };
+        Bytes(bytes, 4);
+    }
+    void Bytes(const void* data, std::size_t count)
+    {
+        std::memcpy(m_out, data, count);
+        m_out += count;
+    }
+    std::uint8_t* Position() const { return m_out; }
+
+private:
+    std::uint8_t* m_out;
+};
