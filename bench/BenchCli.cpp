@@ -7,6 +7,7 @@
 #include "cli/GridImage.h"
 #include "cli/IconImport.h"
 #include "cli/ImageScaling.h"
+#include "document/ByteWriter.h"
 #include "document/IconDoc.h"
 #include "framework/Archive.h"
 
@@ -29,13 +30,13 @@ QImage Logo(int side)
 QByteArray PngIcon(const QImage& image)
 {
     const QByteArray png = EncodePng(image);
-    CArchive ar;
+    QByteArray file(int(IconDirectoryBytes(1)), '\0');
+    ByteWriter out(reinterpret_cast<std::uint8_t*>(file.data()));
     for (std::uint16_t word : { 0, 1, 1 })
-        ar.WriteWord(word);
+        out.Word(word);
     IconDirEntry entry { 0, 0, 0, 0, 1, 32, std::uint32_t(png.size()), IconDirectoryBytes(1) };
-    entry.Write(ar);
-    ar.Write(png.constData(), std::size_t(png.size()));
-    return ar.Buffer();
+    entry.Write(out);
+    return file + png;
 }
 
 QByteArray ReduceAndWrite(CIconDoc& doc)
