@@ -39,9 +39,10 @@ TEST(TipsFile, EveryTipFitsThePanelAndNamesOnlyKeysThatWork)
         EXPECT_LE(tip.size(), 200) << tip.toStdString();
         for (const QRegularExpressionMatch& match : keyName.globalMatch(tip)) {
             const QString key = match.captured();
-            if (!key.endsWith(QStringLiteral("+click")))
+            if (!key.endsWith(QStringLiteral("+click"))) {
                 EXPECT_TRUE(keys.contains(key))
                     << key.toStdString() << " in: " << tip.toStdString();
+            }
         }
     }
 }
