@@ -4,7 +4,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
 #include "cli/GridImage.h"
-#include "document/IconDoc.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,21 +51,21 @@ QString CheckPattern(const QString& pattern, const QStringList& icons)
 
 int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliStreams& io)
 {
-    CIconDoc doc;
-    if (!LoadIcon(icon, doc, io.err))
+    CliIcon loaded;
+    if (!LoadIcon(icon, loaded, io.err))
         return kCliFailed;
-    if (DrawnSizes(doc).isEmpty()) {
+    if (DrawnSizes(loaded).isEmpty()) {
         Complain(io.err, icon, QStringLiteral("no 16x16, 32x32 or 48x48 image is drawn"));
         return kCliFailed;
     }
     for (int i = 0; i < kImageCount; ++i) {
         const int side = kImageSides[i];
-        if (!IsImageDrawn(doc.m_pixels[i], side))
+        if (!IsImageDrawn(loaded.pixels[i], side))
             continue;
         const QString target = dir.filePath(OutputName(pattern, icon, side));
         QString why;
         if (!QDir().mkpath(QFileInfo(target).path())
-            || !WriteOutput(target, EncodePng(GridToImage(doc.m_pixels[i], side)), why)) {
+            || !WriteOutput(target, EncodePng(GridToImage(loaded.pixels[i], side)), why)) {
             Complain(io.err, target,
                 QStringLiteral("cannot write the image")
                     + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
