@@ -5,12 +5,32 @@
 #include "cli/CliFiles.h"
 #include "cli/GridImage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
 namespace {
+
+// Export writes only PNG, which QtGui encodes itself. Without this, Qt loads every image
+// plugin (and the libraries they need) to ask each whether it would rather write PNG, which
+// on a small icon costs more than the export. The plugin folders are hidden while the
+// command runs, so the built-in encoder always writes, and put back afterwards.
+class BuiltInImageFormatsOnly {
+public:
+    BuiltInImageFormatsOnly()
+        : m_paths(QCoreApplication::libraryPaths())
+    {
+        QCoreApplication::setLibraryPaths({});
+    }
+    ~BuiltInImageFormatsOnly() { QCoreApplication::setLibraryPaths(m_paths); }
+    BuiltInImageFormatsOnly(const BuiltInImageFormatsOnly&) = delete;
+    BuiltInImageFormatsOnly& operator=(const BuiltInImageFormatsOnly&) = delete;
+
+private:
+    QStringList m_paths;
+};
 
 QString Stem(const QString& path)
 {
@@ -92,6 +112,7 @@ int RunExport(const CliOptions& options, CliStreams& io)
         Complain(io.err, dirPath, QStringLiteral("cannot create the directory"));
         return kCliFailed;
     }
+    const BuiltInImageFormatsOnly builtInPng;
     int result = kCliOk;
     for (const QString& icon : icons)
         result = std::max(result, ExportOne(icon, options.namePattern, dir, io));
