@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pixmora-cli: the editor's icon codec from the command line. The commands read and write
-// icons through CIconDoc exactly as the editor does, so what they report is what the editor
-// would do.
+// icons through the editor's own reader and writer (CIconFile), so what they report is what
+// the editor would do.
 #pragma once
 
 #include <QStringList>

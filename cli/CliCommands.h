@@ -2,12 +2,25 @@
 // The commands of pixmora-cli, called by RunCli once the command line has been checked.
 #pragma once
 
+#include "document/IconFile.h"
+#include "document/IconTypes.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <array>
 
-class CIconDoc;
 class CliPlatform;
+
+// An icon as the commands hold it: the editor's own reader and writer and the three grids it
+// reads into and writes from. The editor's document is not used, so the tool needs no widgets.
+struct CliIcon {
+    CliIcon();
+
+    CIconFile file;
+    // [size index][x][y]
+    std::array<IconGrid, kImageCount> pixels;
+};
 
 struct CliOptions {
     QString command;
@@ -38,13 +51,13 @@ void Complain(QTextStream& err, const QString& subject, const QString& text);
 // The icons and images the commands read are never larger than this.
 constexpr qint64 kMaxInputBytes = 64 * 1024 * 1024;
 
-// Reads an icon file (or "-") into doc with the editor's reader. On failure the reason and the
+// Reads an icon file (or "-") into icon with the editor's reader. On failure the reason and the
 // framework's message are on err.
-bool LoadIcon(const QString& path, CIconDoc& doc, QTextStream& err);
-// Loads the bytes of the icon file named path into doc with the editor's reader.
-bool LoadIconBytes(const QString& path, QByteArray bytes, CIconDoc& doc, QTextStream& err);
+bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err);
+// Loads the bytes of the icon file named path into icon with the editor's reader.
+bool LoadIconBytes(const QString& path, QByteArray bytes, CliIcon& icon, QTextStream& err);
 // Reads an input file (or "-"); on failure the reason and the framework's "Failed to open
 // document." are on err.
 bool ReadInputOrComplain(const QString& path, QByteArray& bytes, QTextStream& err);
 // "16x16 32x32" for the drawn images.
-QString DrawnSizes(const CIconDoc& doc);
+QString DrawnSizes(const CliIcon& icon);

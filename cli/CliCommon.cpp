@@ -3,7 +3,6 @@
 // an icon through the editor's reader.
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
-#include "document/IconDoc.h"
 #include "framework/Archive.h"
 #include "framework/Strings.h"
 
@@ -25,18 +24,24 @@ bool ReadInputOrComplain(const QString& path, QByteArray& bytes, QTextStream& er
     return true;
 }
 
-bool LoadIcon(const QString& path, CIconDoc& doc, QTextStream& err)
+CliIcon::CliIcon()
 {
-    QByteArray bytes;
-    return ReadInputOrComplain(path, bytes, err) && LoadIconBytes(path, bytes, doc, err);
+    for (auto& grid : pixels)
+        FillGrid(grid, ICON_TRANSPARENT);
 }
 
-bool LoadIconBytes(const QString& path, QByteArray bytes, CIconDoc& doc, QTextStream& err)
+bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err)
 {
-    // The bytes go through the document's own Serialize, as the editor's open does.
+    QByteArray bytes;
+    return ReadInputOrComplain(path, bytes, err) && LoadIconBytes(path, bytes, icon, err);
+}
+
+bool LoadIconBytes(const QString& path, QByteArray bytes, CliIcon& icon, QTextStream& err)
+{
+    // The bytes go through the editor's own reader, as its open does.
     try {
         CArchive ar(std::move(bytes));
-        doc.Serialize(ar);
+        icon.file.LoadIconFile(ar, icon.pixels[0], icon.pixels[1], icon.pixels[2]);
     } catch (const CArchiveException&) {
         Complain(err, path, FrameworkText::UnexpectedFormat);
         return false;
@@ -44,11 +49,11 @@ bool LoadIconBytes(const QString& path, QByteArray bytes, CIconDoc& doc, QTextSt
     return true;
 }
 
-QString DrawnSizes(const CIconDoc& doc)
+QString DrawnSizes(const CliIcon& icon)
 {
     QStringList sizes;
     for (int i = 0; i < kImageCount; ++i)
-        if (IsImageDrawn(doc.m_pixels[i], kImageSides[i]))
+        if (IsImageDrawn(icon.pixels[i], kImageSides[i]))
             sizes << QStringLiteral("%1x%1").arg(kImageSides[i]);
     return sizes.join(u' ');
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pixmora-cli create and import: pictures into the editor's three grids, the colour rules,
-// and the write through the document.
+// and the write through the editor's own writer.
 #include "cli/Cli.h"
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
@@ -9,8 +9,9 @@
 #include "cli/GridImage.h"
 #include "cli/IconImport.h"
 #include "cli/ImageScaling.h"
-#include "document/IconDoc.h"
 #include "framework/Archive.h"
+#include "framework/AtomicFileWriter.h"
+#include "framework/Platform.h"
 #include "framework/Strings.h"
 
 #include <QBuffer>
@@ -19,9 +20,9 @@
 
 namespace {
 
-// The document being built and, per size, the input its image came from.
+// The icon being built and, per size, the input its image came from.
 struct IconBuild {
-    CIconDoc doc;
+    CliIcon icon;
     std::array<QString, kImageCount> sources;
 };
 
@@ -48,7 +49,7 @@ bool MeetColourLimit(
 {
     bool refused = false;
     for (int i = 0; i < kImageCount; ++i) {
-        IconGrid& grid = build.doc.m_pixels[i];
+        IconGrid& grid = build.icon.pixels[i];
         const int side = kImageSides[i];
         const ColourFit fit = CheckColourFit(grid, side);
         if (fit.lostPixels == 0)
@@ -73,26 +74,45 @@ bool MeetColourLimit(
     return !refused;
 }
 
-bool WriteIcon(CIconDoc& doc, const QString& target, CliStreams& io)
+// The bytes of the editor's writer, or nullopt once the editor's message is shown (nothing is
+// drawn, or the writer failed).
+std::optional<QByteArray> EncodeIcon(CliIcon& icon)
+{
+    CArchive ar;
+    try {
+        if (!icon.file.SaveIconFile(ar, icon.pixels[0], icon.pixels[1], icon.pixels[2]))
+            return std::nullopt;
+    } catch (const CArchiveException&) {
+        AfxMessageBox(FrameworkText::FailedToSave);
+        return std::nullopt;
+    }
+    return ar.Buffer();
+}
+
+// Writes as the editor's save does, so a failure reads as it would there.
+bool WriteIcon(CliIcon& icon, const QString& target, CliStreams& io)
 {
     io.platform.SetContext(target);
-    if (!IsStdStream(target)) {
-        // The editor's own save, so a failure reads as it would there.
+    const bool toFile = !IsStdStream(target);
+    if (toFile) {
         if (const QString why = RefusedOutputReason(target); !why.isEmpty()) {
             Complain(io.err, target, why);
             Complain(io.err, target, FrameworkText::FailedToSave);
             return false;
         }
-        return doc.OnSaveDocument(target);
     }
-    if (!doc.IsAnyImageDrawn()) {
-        ShowNothingDrawnMessage();
+    const std::optional<QByteArray> bytes = EncodeIcon(icon);
+    if (!bytes)
         return false;
+    if (toFile) {
+        if (!WriteFileAtomically(target, *bytes)) {
+            AfxMessageBox(FrameworkText::FailedToSave);
+            return false;
+        }
+        return true;
     }
-    CArchive ar;
-    doc.Serialize(ar);
     QString why;
-    if (!WriteOutput(target, ar.Buffer(), why)) {
+    if (!WriteOutput(target, *bytes, why)) {
         Complain(io.err, QStringLiteral("standard output"), why);
         Complain(io.err, target, FrameworkText::FailedToSave);
         return false;
@@ -105,9 +125,9 @@ int Finish(IconBuild& build, const QString& target, const CliOptions& options, C
     QTextStream& report = ReportStream(target, io);
     if (!MeetColourLimit(build, options, report, io.err))
         return kCliRefused;
-    if (!WriteIcon(build.doc, target, io))
+    if (!WriteIcon(build.icon, target, io))
         return kCliFailed;
-    report << "wrote " << target << " (" << DrawnSizes(build.doc) << ")\n";
+    report << "wrote " << target << " (" << DrawnSizes(build.icon) << ")\n";
     return kCliOk;
 }
 
@@ -159,7 +179,7 @@ bool AddSizedImage(IconBuild& build, const QString& path, QTextStream& err)
                 .arg(image.height()));
         return false;
     }
-    ImageToGrid(image, build.doc.m_pixels[index]);
+    ImageToGrid(image, build.icon.pixels[index]);
     build.sources[index] = path;
     return true;
 }
@@ -184,7 +204,7 @@ bool AddAllSizesFrom(IconBuild& build, const QString& path, QTextStream& err)
             if (!ReadImage(input, path, image, err))
                 return false;
         }
-        ImageToGrid(FitToSquare(image, side), build.doc.m_pixels[i]);
+        ImageToGrid(FitToSquare(image, side), build.icon.pixels[i]);
         build.sources[i] = path;
     }
     return true;
@@ -232,7 +252,7 @@ int RunImport(const CliOptions& options, CliStreams& io)
     for (int i = 0; i < kImageCount; ++i) {
         const ImportedImage& image = chosen[std::size_t(i)];
         report << kImageSides[i] << 'x' << kImageSides[i] << " from " << image.source << '\n';
-        ImageToGrid(image.image, build.doc.m_pixels[i]);
+        ImageToGrid(image.image, build.icon.pixels[i]);
         build.sources[std::size_t(i)] = QStringLiteral("%1 entry %2").arg(source).arg(image.entry);
     }
     return Finish(build, target, options, io);

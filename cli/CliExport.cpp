@@ -4,14 +4,33 @@
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
 #include "cli/GridImage.h"
-#include "document/IconDoc.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 
 namespace {
+
+// Export writes only PNG, which QtGui encodes itself. Without this, Qt loads every image
+// plugin (and the libraries they need) to ask each whether it would rather write PNG, which
+// on a small icon costs more than the export. The plugin folders are hidden while the
+// command runs, so the built-in encoder always writes, and put back afterwards.
+class BuiltInImageFormatsOnly {
+public:
+    BuiltInImageFormatsOnly()
+        : m_paths(QCoreApplication::libraryPaths())
+    {
+        QCoreApplication::setLibraryPaths({});
+    }
+    ~BuiltInImageFormatsOnly() { QCoreApplication::setLibraryPaths(m_paths); }
+    BuiltInImageFormatsOnly(const BuiltInImageFormatsOnly&) = delete;
+    BuiltInImageFormatsOnly& operator=(const BuiltInImageFormatsOnly&) = delete;
+
+private:
+    QStringList m_paths;
+};
 
 QString Stem(const QString& path)
 {
@@ -52,21 +71,21 @@ QString CheckPattern(const QString& pattern, const QStringList& icons)
 
 int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliStreams& io)
 {
-    CIconDoc doc;
-    if (!LoadIcon(icon, doc, io.err))
+    CliIcon loaded;
+    if (!LoadIcon(icon, loaded, io.err))
         return kCliFailed;
-    if (DrawnSizes(doc).isEmpty()) {
+    if (DrawnSizes(loaded).isEmpty()) {
         Complain(io.err, icon, QStringLiteral("no 16x16, 32x32 or 48x48 image is drawn"));
         return kCliFailed;
     }
     for (int i = 0; i < kImageCount; ++i) {
         const int side = kImageSides[i];
-        if (!IsImageDrawn(doc.m_pixels[i], side))
+        if (!IsImageDrawn(loaded.pixels[i], side))
             continue;
         const QString target = dir.filePath(OutputName(pattern, icon, side));
         QString why;
         if (!QDir().mkpath(QFileInfo(target).path())
-            || !WriteOutput(target, EncodePng(GridToImage(doc.m_pixels[i], side)), why)) {
+            || !WriteOutput(target, EncodePng(GridToImage(loaded.pixels[i], side)), why)) {
             Complain(io.err, target,
                 QStringLiteral("cannot write the image")
                     + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
@@ -93,6 +112,7 @@ int RunExport(const CliOptions& options, CliStreams& io)
         Complain(io.err, dirPath, QStringLiteral("cannot create the directory"));
         return kCliFailed;
     }
+    const BuiltInImageFormatsOnly builtInPng;
     int result = kCliOk;
     for (const QString& icon : icons)
         result = std::max(result, ExportOne(icon, options.namePattern, dir, io));

@@ -3,7 +3,6 @@
 #include "cli/Cli.h"
 #include "cli/CliCommands.h"
 #include "cli/IconListing.h"
-#include "document/IconDoc.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,7 +16,7 @@ struct FileReport {
     IconListing listing;
     bool opened = false;
     QString error;
-    CIconDoc doc;
+    CliIcon icon;
 };
 
 void Examine(FileReport& report, QTextStream& err)
@@ -28,8 +27,8 @@ void Examine(FileReport& report, QTextStream& err)
     if (ReadInputOrComplain(report.path, bytes, captured)) {
         report.bytes = bytes;
         report.listing = ListIconDirectory(bytes);
-        // "-" can be read once only, so the document is loaded from the same bytes.
-        report.opened = LoadIconBytes(report.path, bytes, report.doc, captured);
+        // "-" can be read once only, so the icon is loaded from the same bytes.
+        report.opened = LoadIconBytes(report.path, bytes, report.icon, captured);
     }
     captured.flush();
     err << messages;
@@ -56,7 +55,7 @@ void PrintText(const FileReport& report, QTextStream& out)
                 << listing.announcedEntries << " entries present\n";
     }
     if (report.opened) {
-        const QString drawn = DrawnSizes(report.doc);
+        const QString drawn = DrawnSizes(report.icon);
         out << "drawn: " << (drawn.isEmpty() ? QStringLiteral("none") : drawn) << '\n';
     }
 }
@@ -110,7 +109,7 @@ QJsonObject FileJson(const FileReport& report)
     QJsonArray drawn;
     if (report.opened)
         for (int i = 0; i < kImageCount; ++i)
-            if (IsImageDrawn(report.doc.m_pixels[i], kImageSides[i]))
+            if (IsImageDrawn(report.icon.pixels[i], kImageSides[i]))
                 drawn.append(kImageSides[i]);
     const bool header = listing.headerComplete;
     return QJsonObject {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ByteWriter: little-endian stores into a buffer the caller has sized. The icon writer
-// knows every byte count before it starts, so it fills one buffer without growing or
-// checking it and hands the archive the whole file at once.
+// knows every byte count before it starts, so it fills the archive's own buffer in place,
+// without growing or checking it.
 #pragma once
 
 #include <cstddef>

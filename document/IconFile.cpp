@@ -80,9 +80,10 @@ bool CIconFile::SaveIconFile(
         offset += m_entries[i].dwBytesInRes;
     }
 
-    // The last offset is the file's length: the whole file goes into one buffer of that size.
-    std::vector<std::uint8_t> bytes(offset);
-    ByteWriter out(bytes.data());
+    // The last offset is the file's length: the whole file is written in place into the
+    // archive, with no buffer of its own and no copy.
+    std::uint8_t* const start = ar.WriteInPlace(offset);
+    ByteWriter out(start);
     out.Word(m_header.idReserved);
     out.Word(m_header.idType);
     out.Word(m_header.idCount);
@@ -95,7 +96,7 @@ bool CIconFile::SaveIconFile(
         m_images[i].Encode(*grids[i]);
         m_images[i].WriteImage(out);
     }
-    ar.Write(bytes.data(), bytes.size());
+    Q_ASSERT(out.Position() == start + offset);
     return true;
 }
 

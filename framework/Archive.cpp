@@ -63,6 +63,16 @@ void CArchive::Write(const void* data, std::size_t count)
     m_pos = GetLength();
 }
 
+std::uint8_t* CArchive::WriteInPlace(std::size_t count)
+{
+    if (!IsStoring())
+        throw CArchiveException(CArchiveException::writeFailed);
+    const qsizetype start = m_bytes.size();
+    m_bytes.resize(start + qsizetype(count));
+    m_pos = GetLength();
+    return reinterpret_cast<std::uint8_t*>(m_bytes.data()) + start;
+}
+
 void CArchive::WriteByte(std::uint8_t v) { Write(&v, 1); }
 
 void CArchive::WriteWord(std::uint16_t v)

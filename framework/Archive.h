@@ -42,6 +42,10 @@ public:
     void WriteWord(std::uint16_t v);
     void WriteDWord(std::uint32_t v);
     void Write(const void* data, std::size_t count);
+    // Extends the stored bytes by count and returns where the new ones start, for a writer
+    // that knows its length beforehand and fills them in place, without a buffer of its own.
+    // The new bytes hold nothing yet; the pointer is valid until the next write.
+    std::uint8_t* WriteInPlace(std::size_t count);
 
     // Position in bytes from the start; Seek past the end throws badSeek.
     std::size_t GetPosition() const { return m_pos; }
