@@ -73,7 +73,7 @@ void CIconView::WritePixel(int x, int y, COLORREF colour, bool show)
         CClientDC dc(this);
         dc.SetPixel(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y, displayed);
         if (show)
-            dc.FillSolidRect(5 + c * x, 5 + c * y, c, c, displayed);
+            dc.FillSolidRect(kCanvasOrigin + c * x, kCanvasOrigin + c * y, c, c, displayed);
     }
     if (!doc)
         return;
@@ -108,10 +108,10 @@ void CIconView::OnUpdate(CView* sender, long hint, void*)
     if (!doc || !doc->m_bHasContent)
         return;
     if (!sender) {
-        if (hint == 2) {
+        if (hint == kRenderAllImages) {
             for (int s = 0; s < kImageCount; ++s)
                 RenderImage(s);
-        } else if (hint == 1) {
+        } else if (hint == kRenderActiveImage) {
             RenderImage(m_nSize);
         }
         doc->SetModifiedFlag(false);
@@ -153,11 +153,11 @@ void CIconView::OnDraw(CDC* pDC)
     pDC->SelectStockObject(NULL_BRUSH);
     for (const CRect& preview : m_rcPreview)
         pDC->Rectangle(preview);
-    pDC->Rectangle(4, 4, w + 6, w + 6);
+    pDC->Rectangle(kCanvasOrigin - 1, kCanvasOrigin - 1, kCanvasOrigin + w + 1, kCanvasOrigin + w + 1);
     if (!m_bBitmapsReady) {
         CreateBitmaps();
         if (CIconDoc* doc = GetDocument())
-            doc->UpdateAllViews(nullptr, 2);
+            doc->UpdateAllViews(nullptr, kRenderAllImages);
     }
     CDC swapDC(&m_bmpSwap);
     pDC->BitBlt(m_rcSwap.left, m_rcSwap.top, 19, 19, &swapDC, 0, 0, SRCCOPY);
@@ -181,7 +181,7 @@ void CIconView::OnDraw(CDC* pDC)
         pDC->BitBlt(m_rcPreview[i].left + 1, m_rcPreview[i].top + 1, n, n, &actualDC, 0, 0, SRCCOPY);
     }
     CDC zoomDC(&m_bmpZoom[std::size_t(m_nSize)]);
-    pDC->BitBlt(5, 5, w, w, &zoomDC, 0, 0, SRCCOPY);
+    pDC->BitBlt(kCanvasOrigin, kCanvasOrigin, w, w, &zoomDC, 0, 0, SRCCOPY);
     DrawSelectionMarquee();
 }
 

@@ -21,6 +21,10 @@
 class CIconDoc;
 class CDC;
 
+// Hints a CIconView takes in OnUpdate from a document-wide update: which images to render
+// again from the document before the repaint.
+enum IconUpdateHint : long { kRenderActiveImage = 1, kRenderAllImages = 2 };
+
 // Mouse key flags, as the mouse handlers receive them.
 enum : unsigned { MK_LBUTTON = 0x1, MK_SHIFT = 0x4, MK_CONTROL = 0x8 };
 
@@ -136,7 +140,9 @@ public:
     // The current tool is not changed.
     void OnTextTool();
 
-    // Geometry of the active canvas
+    // Geometry of the active canvas. Its top-left cell starts kCanvasOrigin pixels right of and
+    // below the panel's corner; the black frame around it lies one pixel outside.
+    static constexpr int kCanvasOrigin = 5;
     int Side() const { return kImageSides[std::size_t(m_nSize)]; }
     int CellSize() const;
     int CanvasWidth() const;

@@ -88,13 +88,14 @@ template <typename Action> void CIconView::Recorded(Action&& action)
 bool CIconView::IsOnCanvas(CPoint point) const
 {
     const int w = CellSize() * Side();
-    return point.x >= 5 && point.x < w + 5 && point.y >= 5 && point.y < w + 5;
+    const auto inside = [w](int v) { return v >= kCanvasOrigin && v < w + kCanvasOrigin; };
+    return inside(point.x) && inside(point.y);
 }
 
 CPoint CIconView::PointToCell(CPoint point) const
 {
     const int c = CellSize();
-    return { (point.x - 5) / c, (point.y - 5) / c };
+    return { (point.x - kCanvasOrigin) / c, (point.y - kCanvasOrigin) / c };
 }
 
 void CIconView::ApplyBrush(CPoint cell)
@@ -210,7 +211,7 @@ void CIconView::OnLButtonUp(unsigned flags, CPoint point)
         break;
     }
     if (CIconDoc* doc = GetDocument())
-        doc->UpdateAllViews(this, 1);
+        doc->UpdateAllViews(this, kRenderActiveImage);
 }
 
 void CIconView::DrawRubberBand(CPoint a, CPoint b)
@@ -218,11 +219,13 @@ void CIconView::DrawRubberBand(CPoint a, CPoint b)
     const int c = CellSize();
     const int w = c * Side();
     CClientDC dc(this);
-    dc.IntersectClipRect(5, 5, w + 5, w + 5);
+    dc.IntersectClipRect(kCanvasOrigin, kCanvasOrigin, w + kCanvasOrigin, w + kCanvasOrigin);
     dc.SetROP2(R2_NOTXORPEN);
     dc.SelectObject(CPen(PS_DOT, 1, RGB(0, 0, 0)));
     // The default white brush leaves closed figures' interiors unchanged in this mix mode.
-    const auto centre = [c](CPoint cell) { return CPoint(c * cell.x + c / 2 + 5, c * cell.y + c / 2 + 5); };
+    const auto centre = [c](CPoint cell) {
+        return CPoint(c * cell.x + c / 2 + kCanvasOrigin, c * cell.y + c / 2 + kCanvasOrigin);
+    };
     const CPoint pa = centre(a);
     const CPoint pb = centre(b);
     switch (toolState.currentTool) {
@@ -300,7 +303,7 @@ void CIconView::OnPanelClick(CPoint point)
 void CIconView::OnContextMenu(CPoint point)
 {
     if (point == CPoint(-1, -1)) {
-        const QPoint corner = mapToGlobal(QPoint(5, 5));
+        const QPoint corner = mapToGlobal(QPoint(kCanvasOrigin, kCanvasOrigin));
         point = CPoint(corner.x(), corner.y());
     }
     // The menu belongs to the main frame, so its commands are routed like any menu command
