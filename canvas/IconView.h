@@ -188,8 +188,8 @@ private:
     void OnPanelClick(CPoint point);
     // The brush-like tool's action at cell: paint, erase, darken or lighten.
     void ApplyBrush(CPoint cell);
-    // A tool action wrapped in the active size's recording switch.
-    template <typename Action> void Recorded(Action&& action);
+    // The undo history of the active image.
+    ChangeList& ActiveHistory() { return m_undo[std::size_t(m_nSize)]; }
     // Shape helpers (IconViewShapes.cpp)
     void DrawRasterFigure(const CRect& box, bool ellipse, bool filled);
     void BlendCoverage(bool filled);

@@ -77,14 +77,6 @@ constexpr COLORREF kMarkGrey = RGB(192, 192, 192);
 
 } // namespace
 
-template <typename Action> void CIconView::Recorded(Action&& action)
-{
-    ChangeList& list = m_undo[std::size_t(m_nSize)];
-    list.recording = 1;
-    action();
-    list.recording = 0;
-}
-
 bool CIconView::IsOnCanvas(CPoint point) const
 {
     const int w = CellSize() * Side();
@@ -137,12 +129,16 @@ void CIconView::OnLButtonDown(unsigned flags, CPoint point)
         return;
     }
     switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike:
-        Recorded([&] { ApplyBrush(m_pressCell); });
+    case ToolGroup::BrushLike: {
+        const RecordingScope recording(ActiveHistory());
+        ApplyBrush(m_pressCell);
         break;
-    case ToolGroup::Fill:
-        Recorded([&] { FloodFillAt(m_pressCell.x, m_pressCell.y, m_fillColor); });
+    }
+    case ToolGroup::Fill: {
+        const RecordingScope recording(ActiveHistory());
+        FloodFillAt(m_pressCell.x, m_pressCell.y, m_fillColor);
         break;
+    }
     case ToolGroup::Shape:
     case ToolGroup::Selector:
         DrawRubberBand(m_pressCell, m_pressCell);
@@ -165,9 +161,11 @@ void CIconView::OnMouseMove(unsigned flags, CPoint point)
     const CPoint previous = m_curCell;
     m_curCell = PointToCell(point);
     switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike:
-        Recorded([&] { ApplyBrush(m_curCell); });
+    case ToolGroup::BrushLike: {
+        const RecordingScope recording(ActiveHistory());
+        ApplyBrush(m_curCell);
         break;
+    }
     case ToolGroup::Shape:
     case ToolGroup::Selector:
         DrawRubberBand(m_pressCell, previous);
@@ -188,18 +186,22 @@ void CIconView::OnLButtonUp(unsigned flags, CPoint point)
     if (!IsOnCanvas(point) || (flags & (MK_SHIFT | MK_CONTROL)))
         return;
     switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike:
-        Recorded([&] { ApplyBrush(m_curCell); });
+    case ToolGroup::BrushLike: {
+        const RecordingScope recording(ActiveHistory());
+        ApplyBrush(m_curCell);
         break;
-    case ToolGroup::Fill:
-        Recorded([&] { FloodFillAt(m_curCell.x, m_curCell.y, m_fillColor); });
+    }
+    case ToolGroup::Fill: {
+        const RecordingScope recording(ActiveHistory());
+        FloodFillAt(m_curCell.x, m_curCell.y, m_fillColor);
         break;
-    case ToolGroup::Shape:
-        Recorded([&] {
-            DrawRubberBand(m_pressCell, m_curCell);
-            DrawShape();
-        });
+    }
+    case ToolGroup::Shape: {
+        const RecordingScope recording(ActiveHistory());
+        DrawRubberBand(m_pressCell, m_curCell);
+        DrawShape();
         break;
+    }
     case ToolGroup::Selector:
         DrawRubberBand(m_pressCell, m_curCell);
         DrawShape();
