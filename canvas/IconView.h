@@ -183,14 +183,16 @@ protected:
 private:
     void CreateBitmaps();
     void SelectSize(int s);
-    // PaintPixel without its selection clip: rendering and background changes use it.
-    void WritePixel(int x, int y, COLORREF colour, bool show);
+    // PaintPixel without its selection clip, into the given image (not only the active one):
+    // rendering and background changes use it.
+    void WritePixel(int image, int x, int y, COLORREF colour, bool show);
     void OnPanelClick(CPoint point);
     // The brush-like tool's action at cell: paint, erase, darken or lighten.
     void ApplyBrush(CPoint cell);
     // The undo history of the active image.
     ChangeList& ActiveHistory() { return m_undo[std::size_t(m_nSize)]; }
     // Shape helpers (IconViewShapes.cpp)
-    void DrawRasterFigure(const CRect& box, bool ellipse, bool filled);
-    void BlendCoverage(bool filled);
+    // pen is the outline's colour: the pen colour for a tool, black for the curved frame.
+    void DrawRasterFigure(const CRect& box, bool ellipse, bool filled, COLORREF pen);
+    void BlendCoverage(bool filled, COLORREF pen);
 };
