@@ -60,12 +60,6 @@ std::size_t CIconImage::StoredBytes(int side, int bits)
         + std::size_t(side * MaskRowLength(side));
 }
 
-bool CIconImage::MaskBitAt(int row, int x) const
-{
-    const auto byte = m_mask[std::size_t(row * MaskRowLength(m_nSide) + x / 8)];
-    return (byte >> (7 - x % 8)) & 1;
-}
-
 void CIconImage::Encode(const IconGrid& grid)
 {
     const int s = m_nSide;
