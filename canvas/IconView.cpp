@@ -52,18 +52,19 @@ void CIconView::PaintPixel(int x, int y, COLORREF colour, bool show)
     if (x < m_selTopLeft[s].x || x >= m_selBottomRight[s].x || y < m_selTopLeft[s].y
         || y >= m_selBottomRight[s].y)
         return;
-    WritePixel(x, y, colour, show);
+    WritePixel(m_nSize, x, y, colour, show);
 }
 
-void CIconView::WritePixel(int x, int y, COLORREF colour, bool show)
+void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
 {
-    const std::size_t s = std::size_t(m_nSize);
-    if (x < 0 || y < 0 || x >= Side() || y >= Side())
+    const std::size_t s = std::size_t(image);
+    const int side = kImageSides[s];
+    if (x < 0 || y < 0 || x >= side || y >= side)
         return;
     CIconDoc* doc = GetDocument();
     const bool transparent = colour == ICON_TRANSPARENT;
     const COLORREF displayed = transparent ? m_bkColor[s] : colour;
-    const int c = CellSize();
+    const int c = cellSize[s];
     if (m_bBitmapsReady) {
         m_bmpMask[s].SetPixel(x, y, transparent ? kTransparentMarker : kWhite);
         CDC(&m_bmpZoom[s]).FillSolidRect(c * x, c * y, c, c, displayed);
@@ -73,7 +74,7 @@ void CIconView::WritePixel(int x, int y, COLORREF colour, bool show)
         CClientDC dc(this);
         dc.SetPixel(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y, displayed);
         if (show)
-            dc.FillSolidRect(5 + c * x, 5 + c * y, c, c, displayed);
+            dc.FillSolidRect(kCanvasOrigin + c * x, kCanvasOrigin + c * y, c, c, displayed);
     }
     if (!doc)
         return;
@@ -88,13 +89,10 @@ void CIconView::RenderImage(int s)
     CIconDoc* doc = GetDocument();
     if (!doc)
         return;
-    const int saved = m_nSize;
-    m_nSize = s;
-    const int n = Side();
+    const int n = kImageSides[std::size_t(s)];
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
-            WritePixel(x, y, doc->m_pixels[std::size_t(s)][std::size_t(x)][std::size_t(y)], false);
-    m_nSize = saved;
+            WritePixel(s, x, y, doc->m_pixels[std::size_t(s)][std::size_t(x)][std::size_t(y)], false);
 }
 
 void CIconView::OnUpdate(CView* sender, long hint, void*)
@@ -108,10 +106,10 @@ void CIconView::OnUpdate(CView* sender, long hint, void*)
     if (!doc || !doc->m_bHasContent)
         return;
     if (!sender) {
-        if (hint == 2) {
+        if (hint == kRenderAllImages) {
             for (int s = 0; s < kImageCount; ++s)
                 RenderImage(s);
-        } else if (hint == 1) {
+        } else if (hint == kRenderActiveImage) {
             RenderImage(m_nSize);
         }
         doc->SetModifiedFlag(false);
@@ -153,11 +151,11 @@ void CIconView::OnDraw(CDC* pDC)
     pDC->SelectStockObject(NULL_BRUSH);
     for (const CRect& preview : m_rcPreview)
         pDC->Rectangle(preview);
-    pDC->Rectangle(4, 4, w + 6, w + 6);
+    pDC->Rectangle(kCanvasOrigin - 1, kCanvasOrigin - 1, kCanvasOrigin + w + 1, kCanvasOrigin + w + 1);
     if (!m_bBitmapsReady) {
         CreateBitmaps();
         if (CIconDoc* doc = GetDocument())
-            doc->UpdateAllViews(nullptr, 2);
+            doc->UpdateAllViews(nullptr, kRenderAllImages);
     }
     CDC swapDC(&m_bmpSwap);
     pDC->BitBlt(m_rcSwap.left, m_rcSwap.top, 19, 19, &swapDC, 0, 0, SRCCOPY);
@@ -181,7 +179,7 @@ void CIconView::OnDraw(CDC* pDC)
         pDC->BitBlt(m_rcPreview[i].left + 1, m_rcPreview[i].top + 1, n, n, &actualDC, 0, 0, SRCCOPY);
     }
     CDC zoomDC(&m_bmpZoom[std::size_t(m_nSize)]);
-    pDC->BitBlt(5, 5, w, w, &zoomDC, 0, 0, SRCCOPY);
+    pDC->BitBlt(kCanvasOrigin, kCanvasOrigin, w, w, &zoomDC, 0, 0, SRCCOPY);
     DrawSelectionMarquee();
 }
 
@@ -205,18 +203,15 @@ void CIconView::OnBackgroundColor()
     if (!chosen)
         return;
     CWaitCursor wait;
-    const int saved = m_nSize;
     for (int s = 0; s < kImageCount; ++s) {
-        m_nSize = s;
         const std::size_t i = std::size_t(s);
         m_bkColor[i] = *chosen;
-        const int n = Side();
+        const int n = kImageSides[i];
         for (int x = 0; x < n; ++x)
             for (int y = 0; y < n; ++y)
                 if (m_bBitmapsReady && m_bmpMask[i].GetPixel(x, y) == kTransparentMarker)
-                    WritePixel(x, y, ICON_TRANSPARENT, false);
+                    WritePixel(s, x, y, ICON_TRANSPARENT, false);
     }
-    m_nSize = saved;
     Invalidate(false);
 }
 

@@ -21,6 +21,10 @@
 class CIconDoc;
 class CDC;
 
+// Hints a CIconView takes in OnUpdate from a document-wide update: which images to render
+// again from the document before the repaint.
+enum IconUpdateHint : long { kRenderActiveImage = 1, kRenderAllImages = 2 };
+
 // Mouse key flags, as the mouse handlers receive them.
 enum : unsigned { MK_LBUTTON = 0x1, MK_SHIFT = 0x4, MK_CONTROL = 0x8 };
 
@@ -136,7 +140,9 @@ public:
     // The current tool is not changed.
     void OnTextTool();
 
-    // Geometry of the active canvas
+    // Geometry of the active canvas. Its top-left cell starts kCanvasOrigin pixels right of and
+    // below the panel's corner; the black frame around it lies one pixel outside.
+    static constexpr int kCanvasOrigin = 5;
     int Side() const { return kImageSides[std::size_t(m_nSize)]; }
     int CellSize() const;
     int CanvasWidth() const;
@@ -177,14 +183,16 @@ protected:
 private:
     void CreateBitmaps();
     void SelectSize(int s);
-    // PaintPixel without its selection clip: rendering and background changes use it.
-    void WritePixel(int x, int y, COLORREF colour, bool show);
+    // PaintPixel without its selection clip, into the given image (not only the active one):
+    // rendering and background changes use it.
+    void WritePixel(int image, int x, int y, COLORREF colour, bool show);
     void OnPanelClick(CPoint point);
     // The brush-like tool's action at cell: paint, erase, darken or lighten.
     void ApplyBrush(CPoint cell);
-    // A tool action wrapped in the active size's recording switch.
-    template <typename Action> void Recorded(Action&& action);
+    // The undo history of the active image.
+    ChangeList& ActiveHistory() { return m_undo[std::size_t(m_nSize)]; }
     // Shape helpers (IconViewShapes.cpp)
-    void DrawRasterFigure(const CRect& box, bool ellipse, bool filled);
-    void BlendCoverage(bool filled);
+    // pen is the outline's colour: the pen colour for a tool, black for the curved frame.
+    void DrawRasterFigure(const CRect& box, bool ellipse, bool filled, COLORREF pen);
+    void BlendCoverage(bool filled, COLORREF pen);
 };

@@ -77,24 +77,17 @@ constexpr COLORREF kMarkGrey = RGB(192, 192, 192);
 
 } // namespace
 
-template <typename Action> void CIconView::Recorded(Action&& action)
-{
-    ChangeList& list = m_undo[std::size_t(m_nSize)];
-    list.recording = 1;
-    action();
-    list.recording = 0;
-}
-
 bool CIconView::IsOnCanvas(CPoint point) const
 {
     const int w = CellSize() * Side();
-    return point.x >= 5 && point.x < w + 5 && point.y >= 5 && point.y < w + 5;
+    const auto inside = [w](int v) { return v >= kCanvasOrigin && v < w + kCanvasOrigin; };
+    return inside(point.x) && inside(point.y);
 }
 
 CPoint CIconView::PointToCell(CPoint point) const
 {
     const int c = CellSize();
-    return { (point.x - 5) / c, (point.y - 5) / c };
+    return { (point.x - kCanvasOrigin) / c, (point.y - kCanvasOrigin) / c };
 }
 
 void CIconView::ApplyBrush(CPoint cell)
@@ -136,12 +129,16 @@ void CIconView::OnLButtonDown(unsigned flags, CPoint point)
         return;
     }
     switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike:
-        Recorded([&] { ApplyBrush(m_pressCell); });
+    case ToolGroup::BrushLike: {
+        const RecordingScope recording(ActiveHistory());
+        ApplyBrush(m_pressCell);
         break;
-    case ToolGroup::Fill:
-        Recorded([&] { FloodFillAt(m_pressCell.x, m_pressCell.y, m_fillColor); });
+    }
+    case ToolGroup::Fill: {
+        const RecordingScope recording(ActiveHistory());
+        FloodFillAt(m_pressCell.x, m_pressCell.y, m_fillColor);
         break;
+    }
     case ToolGroup::Shape:
     case ToolGroup::Selector:
         DrawRubberBand(m_pressCell, m_pressCell);
@@ -164,9 +161,11 @@ void CIconView::OnMouseMove(unsigned flags, CPoint point)
     const CPoint previous = m_curCell;
     m_curCell = PointToCell(point);
     switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike:
-        Recorded([&] { ApplyBrush(m_curCell); });
+    case ToolGroup::BrushLike: {
+        const RecordingScope recording(ActiveHistory());
+        ApplyBrush(m_curCell);
         break;
+    }
     case ToolGroup::Shape:
     case ToolGroup::Selector:
         DrawRubberBand(m_pressCell, previous);
@@ -187,18 +186,22 @@ void CIconView::OnLButtonUp(unsigned flags, CPoint point)
     if (!IsOnCanvas(point) || (flags & (MK_SHIFT | MK_CONTROL)))
         return;
     switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike:
-        Recorded([&] { ApplyBrush(m_curCell); });
+    case ToolGroup::BrushLike: {
+        const RecordingScope recording(ActiveHistory());
+        ApplyBrush(m_curCell);
         break;
-    case ToolGroup::Fill:
-        Recorded([&] { FloodFillAt(m_curCell.x, m_curCell.y, m_fillColor); });
+    }
+    case ToolGroup::Fill: {
+        const RecordingScope recording(ActiveHistory());
+        FloodFillAt(m_curCell.x, m_curCell.y, m_fillColor);
         break;
-    case ToolGroup::Shape:
-        Recorded([&] {
-            DrawRubberBand(m_pressCell, m_curCell);
-            DrawShape();
-        });
+    }
+    case ToolGroup::Shape: {
+        const RecordingScope recording(ActiveHistory());
+        DrawRubberBand(m_pressCell, m_curCell);
+        DrawShape();
         break;
+    }
     case ToolGroup::Selector:
         DrawRubberBand(m_pressCell, m_curCell);
         DrawShape();
@@ -210,7 +213,7 @@ void CIconView::OnLButtonUp(unsigned flags, CPoint point)
         break;
     }
     if (CIconDoc* doc = GetDocument())
-        doc->UpdateAllViews(this, 1);
+        doc->UpdateAllViews(this, kRenderActiveImage);
 }
 
 void CIconView::DrawRubberBand(CPoint a, CPoint b)
@@ -218,11 +221,13 @@ void CIconView::DrawRubberBand(CPoint a, CPoint b)
     const int c = CellSize();
     const int w = c * Side();
     CClientDC dc(this);
-    dc.IntersectClipRect(5, 5, w + 5, w + 5);
+    dc.IntersectClipRect(kCanvasOrigin, kCanvasOrigin, w + kCanvasOrigin, w + kCanvasOrigin);
     dc.SetROP2(R2_NOTXORPEN);
     dc.SelectObject(CPen(PS_DOT, 1, RGB(0, 0, 0)));
     // The default white brush leaves closed figures' interiors unchanged in this mix mode.
-    const auto centre = [c](CPoint cell) { return CPoint(c * cell.x + c / 2 + 5, c * cell.y + c / 2 + 5); };
+    const auto centre = [c](CPoint cell) {
+        return CPoint(c * cell.x + c / 2 + kCanvasOrigin, c * cell.y + c / 2 + kCanvasOrigin);
+    };
     const CPoint pa = centre(a);
     const CPoint pb = centre(b);
     switch (toolState.currentTool) {
@@ -300,7 +305,7 @@ void CIconView::OnPanelClick(CPoint point)
 void CIconView::OnContextMenu(CPoint point)
 {
     if (point == CPoint(-1, -1)) {
-        const QPoint corner = mapToGlobal(QPoint(5, 5));
+        const QPoint corner = mapToGlobal(QPoint(kCanvasOrigin, kCanvasOrigin));
         point = CPoint(corner.x(), corner.y());
     }
     // The menu belongs to the main frame, so its commands are routed like any menu command

@@ -29,7 +29,7 @@ void CIconView::DrawSelectionMarquee()
     const int w = c * Side();
     const CRect sel = Selection();
     CClientDC dc(this);
-    dc.IntersectClipRect(5, 5, w + 5, w + 5);
+    dc.IntersectClipRect(kCanvasOrigin, kCanvasOrigin, w + kCanvasOrigin, w + kCanvasOrigin);
     dc.SelectObject(CPen(PS_DOT, 1, RGB(0, 0, 0)));
     dc.SelectStockObject(NULL_BRUSH);
     dc.Rectangle(c * sel.left + 4, c * sel.top + 4, c * sel.right + 6, c * sel.bottom + 6);

@@ -78,7 +78,7 @@ void CIconView::DrawColumnLine(CPoint a, CPoint b)
 
 // Draws a rectangle or ellipse in box (scaled by 2 when anti-aliased) on the scratch raster
 // and maps it back into the image.
-void CIconView::DrawRasterFigure(const CRect& box, bool ellipse, bool filled)
+void CIconView::DrawRasterFigure(const CRect& box, bool ellipse, bool filled, COLORREF pen)
 {
     CBitmap& scratch = m_bmpScratch[std::size_t(m_nSize)];
     const bool blend = ellipse && toolState.antiAlias != 0;
@@ -98,15 +98,15 @@ void CIconView::DrawRasterFigure(const CRect& box, bool ellipse, bool filled)
             dc.Rectangle(scaled);
     }
     if (blend) {
-        BlendCoverage(filled);
-        BlendCoverage(filled);
+        BlendCoverage(filled, pen);
+        BlendCoverage(filled, pen);
         return;
     }
     for (int x = box.left; x < box.right; ++x) {
         for (int y = box.top; y < box.bottom; ++y) {
             const COLORREF marker = scratch.GetPixel(x, y);
             if (marker == kPenMarker)
-                PaintPixel(x, y, m_penColor);
+                PaintPixel(x, y, pen);
             else if (filled && marker == kFillMarker)
                 PaintPixel(x, y, m_fillColor);
         }
@@ -115,22 +115,22 @@ void CIconView::DrawRasterFigure(const CRect& box, bool ellipse, bool filled)
 
 void CIconView::DrawRectangle(int left, int top, int right, int bottom)
 {
-    DrawRasterFigure(CRect(left, top, right, bottom), false, false);
+    DrawRasterFigure(CRect(left, top, right, bottom), false, false, m_penColor);
 }
 
 void CIconView::DrawFilledRectangle(int left, int top, int right, int bottom)
 {
-    DrawRasterFigure(CRect(left, top, right, bottom), false, true);
+    DrawRasterFigure(CRect(left, top, right, bottom), false, true, m_penColor);
 }
 
 void CIconView::DrawEllipse(int left, int top, int right, int bottom)
 {
-    DrawRasterFigure(CRect(left, top, right, bottom), true, false);
+    DrawRasterFigure(CRect(left, top, right, bottom), true, false, m_penColor);
 }
 
 void CIconView::DrawFilledEllipse(int left, int top, int right, int bottom)
 {
-    DrawRasterFigure(CRect(left, top, right, bottom), true, true);
+    DrawRasterFigure(CRect(left, top, right, bottom), true, true, m_penColor);
 }
 
 void CIconView::DrawLine(CPoint a, CPoint b)
@@ -146,8 +146,8 @@ void CIconView::DrawLine(CPoint a, CPoint b)
         dc.LineTo(k * end.x, k * end.y);
     }
     if (k == 2) {
-        BlendCoverage(false);
-        BlendCoverage(false);
+        BlendCoverage(false, m_penColor);
+        BlendCoverage(false, m_penColor);
         return;
     }
     // The whole image is read back: the pushed end may lie outside the box.
@@ -158,7 +158,7 @@ void CIconView::DrawLine(CPoint a, CPoint b)
                 PaintPixel(x, y, m_penColor);
 }
 
-void CIconView::BlendCoverage(bool filled)
+void CIconView::BlendCoverage(bool filled, COLORREF pen)
 {
     const CBitmap& scratch = m_bmpScratch[std::size_t(m_nSize)];
     const auto& grid = GetDocument()->m_pixels[std::size_t(m_nSize)];
@@ -177,15 +177,15 @@ void CIconView::BlendCoverage(bool filled)
             if (f != 0) {
                 // The cell's own value plays no part: rim cells come out darker.
                 PaintPixel(x, y,
-                    RGB(mix(GetRValue(m_fillColor), f, GetRValue(m_penColor), p),
-                        mix(GetGValue(m_fillColor), f, GetGValue(m_penColor), p),
-                        mix(GetBValue(m_fillColor), f, GetBValue(m_penColor), p)));
+                    RGB(mix(GetRValue(m_fillColor), f, GetRValue(pen), p),
+                        mix(GetGValue(m_fillColor), f, GetGValue(pen), p),
+                        mix(GetBValue(m_fillColor), f, GetBValue(pen), p)));
             } else if (p != 0) {
                 const COLORREF present = grid[std::size_t(x)][std::size_t(y)];
                 PaintPixel(x, y,
-                    RGB(mix(GetRValue(present), 4 - p, GetRValue(m_penColor), p),
-                        mix(GetGValue(present), 4 - p, GetGValue(m_penColor), p),
-                        mix(GetBValue(present), 4 - p, GetBValue(m_penColor), p)));
+                    RGB(mix(GetRValue(present), 4 - p, GetRValue(pen), p),
+                        mix(GetGValue(present), 4 - p, GetGValue(pen), p),
+                        mix(GetBValue(present), 4 - p, GetBValue(pen), p)));
             }
         }
     }

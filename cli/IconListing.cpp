@@ -1,47 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/IconListing.h"
 
+#include "document/EntryClassifier.h"
 #include "framework/Archive.h"
 
 namespace {
 
 // Sixteen 1024 x 1024 pictures; a real icon holds a few of 256 x 256 at most.
 constexpr qint64 kDecodedPixelBudget = 16LL * 1024 * 1024;
-
-// Mirrors CIconFile::LoadIconFile and CIconImage::ReadImage for one entry.
-void Classify(IconEntryListing& item, const CArchive& file)
-{
-    const IconDirEntry& e = item.entry;
-    const int side = e.bWidth;
-    const auto skip = [&](IconEntryListing::Use use, const char* reason) {
-        item.use = use;
-        item.reason = QString::fromLatin1(reason);
-    };
-    if (SizeIndexOfSide(side) < 0)
-        return skip(IconEntryListing::Use::Skipped, "width not 16/32/48");
-    if (!item.header)
-        return skip(IconEntryListing::Use::Damaged, "image outside the file");
-    if (item.png)
-        return skip(IconEntryListing::Use::Skipped, "png-compressed");
-    if (item.header->biWidth != side)
-        return skip(IconEntryListing::Use::Skipped, "header width mismatch");
-    if (!CIconImage::IsDecodableBitCount(item.header->biBitCount))
-        return skip(IconEntryListing::Use::Skipped, "bit depth not 8/4");
-    if (!file.Has(e.dwImageOffset, CIconImage::StoredBytes(side, item.header->biBitCount)))
-        return skip(IconEntryListing::Use::Damaged, "image data cut short");
-    item.use = IconEntryListing::Use::Used;
-}
-
-std::optional<BitmapInfoHeader> HeaderAt(CArchive& file, std::uint32_t offset)
-{
-    constexpr std::size_t kHeaderBytes = 40;
-    if (!file.Has(offset, kHeaderBytes))
-        return std::nullopt;
-    file.Seek(offset);
-    BitmapInfoHeader header;
-    header.Read(file);
-    return header;
-}
 
 // The bytes an entry announces, cut at the end of the file.
 QByteArray EntryBytes(const QByteArray& file, const IconDirEntry& entry)
@@ -82,7 +48,9 @@ IconListing ListIconDirectory(const QByteArray& bytes)
             item.picture = DecodeIconEntry(stored);
             decodedPixels += qint64(item.picture.width()) * item.picture.height();
         }
-        Classify(item, file);
+        const EntryVerdict verdict = ClassifyEntry(file, item.entry);
+        item.use = verdict.use;
+        item.reason = QString::fromLatin1(verdict.reason);
         listing.entries.push_back(item);
     }
 

@@ -2,10 +2,11 @@
 // The directory of an icon file as pixmora-cli info shows it: every entry with its size, depth,
 // offset and length, and whether the editor's reader uses it, skips it or finds it damaged.
 // The listing reads the bytes itself, bounds-checked, so it can describe files the reader
-// refuses; it applies the reader's rules entry by entry.
+// refuses; it applies the reader's own classifier entry by entry.
 #pragma once
 
 #include "cli/IconEntryImage.h"
+#include "document/EntryClassifier.h"
 #include "document/IconFile.h"
 #include "document/IconImage.h"
 
@@ -15,7 +16,7 @@
 #include <vector>
 
 struct IconEntryListing {
-    enum class Use { Used, Skipped, Damaged };
+    using Use = EntryUse;
 
     int number = 0; // from 1, in directory order
     IconDirEntry entry;

@@ -19,8 +19,7 @@ void TakeText(CIconView& view, const CAddTextDlg& dlg)
     CBitmap& actual = view.m_bmpActual[s];
     const CRect selection = view.Selection();
     const int n = view.Side();
-    ChangeList& history = view.m_undo[s];
-    history.recording = 1;
+    const RecordingScope recording(view.m_undo[s]);
     for (int x = 0; x < n; ++x) {
         for (int y = 0; y < n; ++y) {
             if (!dlg.IsGlyphPixel(x, y))
@@ -37,7 +36,6 @@ void TakeText(CIconView& view, const CAddTextDlg& dlg)
             actual.SetPixel(x, y, stored == ICON_TRANSPARENT ? view.m_bkColor[s] : stored);
         }
     }
-    history.recording = 0;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "document/IconFile.h"
 
 #include "document/ByteWriter.h"
+#include "document/EntryClassifier.h"
 #include "framework/Archive.h"
 #include "framework/Platform.h"
 
@@ -109,19 +110,10 @@ QString DescribeEntry(const CArchive& file, const IconDirEntry& entry)
     const auto dimension = [](std::uint8_t v) { return v == 0 ? 256 : int(v); };
     const QString size
         = QStringLiteral("%1 x %2").arg(dimension(entry.bWidth)).arg(dimension(entry.bHeight));
-    static const QByteArray kPngSignature = QByteArrayLiteral("\x89PNG\r\n\x1a\n");
-    const QByteArray& bytes = file.Buffer();
-    if (file.Has(entry.dwImageOffset, std::size_t(kPngSignature.size()))
-        && bytes.mid(entry.dwImageOffset, kPngSignature.size()) == kPngSignature)
+    if (IsPngAt(file, entry.dwImageOffset))
         return size + QStringLiteral(" PNG");
-    constexpr std::size_t kHeaderBytes = 40;
-    if (!file.Has(entry.dwImageOffset, kHeaderBytes))
-        return size;
-    CArchive peek(bytes);
-    peek.Seek(entry.dwImageOffset);
-    BitmapInfoHeader header;
-    header.Read(peek);
-    return size + QStringLiteral(" %1-bit").arg(header.biBitCount);
+    const std::optional<BitmapInfoHeader> header = HeaderAt(file, entry.dwImageOffset);
+    return header ? size + QStringLiteral(" %1-bit").arg(header->biBitCount) : size;
 }
 
 } // namespace
@@ -153,13 +145,16 @@ void CIconFile::LoadIconFile(CArchive& ar, IconGrid& grid16, IconGrid& grid32, I
         throw CArchiveException(CArchiveException::endOfFile);
     for (unsigned e = 0; e < m_header.idCount; ++e) {
         m_readEntry.Read(ar);
-        const int index = SizeIndexOfSide(m_readEntry.bWidth);
         // An offset into the directory is read like any other: the bytes there are the file's
         // own, and unless they happen to form a header of the entry's width the image is
         // skipped like any other unusable one.
-        if (index >= 0
-            && m_images[index].ReadImage(
-                ar, m_readEntry.dwImageOffset, *grids[index], kImageSides[index])) {
+        const EntryVerdict verdict = ClassifyEntry(ar, m_readEntry);
+        if (verdict.use == EntryUse::Damaged)
+            throw CArchiveException(CArchiveException::endOfFile);
+        if (verdict.use == EntryUse::Used) {
+            const int index = SizeIndexOfSide(m_readEntry.bWidth);
+            m_images[index].ReadImage(
+                ar, m_readEntry.dwImageOffset, *grids[index], kImageSides[index]);
             if (!decoded[index].isEmpty())
                 NoteSkipped(decoded[index]);
             decoded[index] = DescribeEntry(ar, m_readEntry);

@@ -2,6 +2,7 @@
 #include "document/IconImage.h"
 
 #include "document/ByteWriter.h"
+#include "document/EntryClassifier.h"
 #include "framework/Archive.h"
 
 #include <vector>
@@ -57,12 +58,6 @@ std::size_t CIconImage::StoredBytes(int side, int bits)
     constexpr std::size_t kHeaderBytes = 40;
     return kHeaderBytes + (std::size_t(1) << bits) * 4 + std::size_t(side * side * bits / 8)
         + std::size_t(side * MaskRowLength(side));
-}
-
-bool CIconImage::MaskBitAt(int row, int x) const
-{
-    const auto byte = m_mask[std::size_t(row * MaskRowLength(m_nSide) + x / 8)];
-    return (byte >> (7 - x % 8)) & 1;
 }
 
 void CIconImage::Encode(const IconGrid& grid)
@@ -148,19 +143,22 @@ private:
 
 bool CIconImage::ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid, int s)
 {
+    const EntryVerdict verdict = ClassifyStoredImage(file, offset, s);
+    if (verdict.use == EntryUse::Damaged)
+        throw CArchiveException(CArchiveException::endOfFile);
+    if (verdict.use == EntryUse::Skipped)
+        return false;
     PositionKeeper keep(file);
     file.Seek(offset);
     BitmapInfoHeader header;
     header.Read(file);
-    if (header.biWidth != s || !IsDecodableBitCount(header.biBitCount))
-        return false;
     const int bits = header.biBitCount;
     const int entries = 1 << bits;
     const int indexRowBytes = s * bits / 8;
     const int maskRow = MaskRowLength(s);
 
-    // Everything is read before the grid is touched, so a file that ends early leaves the
-    // grid as it was.
+    // The classifier has checked that all of it lies inside the file; it is read before the
+    // grid is touched all the same, so the grid changes only when the whole image is there.
     std::vector<std::uint8_t> table(std::size_t(entries * 4));
     std::vector<std::uint8_t> indexRows(std::size_t(s * indexRowBytes));
     std::vector<std::uint8_t> maskRows(std::size_t(s * maskRow));

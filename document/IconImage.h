@@ -60,12 +60,6 @@ public:
     bool ReadImage(CArchive& file, std::uint32_t offset, IconGrid& grid, int side);
 
     const CColorTable& ColorTable() const { return m_colorTable; }
-    // Index byte of file row r, column x, and mask bit, as last encoded.
-    std::uint8_t IndexAt(int row, int x) const
-    {
-        return m_indices[std::size_t(row * kMaxSide + x)];
-    }
-    bool MaskBitAt(int row, int x) const;
 
 private:
     int m_nSide;

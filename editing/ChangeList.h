@@ -35,6 +35,23 @@ private:
     std::bitset<kMaxSide * kMaxSide> m_noted;
 };
 
+// Switches recording on for its lifetime and off when it ends, whatever the switch was before:
+// the writes made while it lives are noted, those after it are not.
+class RecordingScope {
+public:
+    explicit RecordingScope(ChangeList& list)
+        : m_list(list)
+    {
+        m_list.recording = 1;
+    }
+    ~RecordingScope() { m_list.recording = 0; }
+    RecordingScope(const RecordingScope&) = delete;
+    RecordingScope& operator=(const RecordingScope&) = delete;
+
+private:
+    ChangeList& m_list;
+};
+
 // Notes (x, y) with colour when recording is on and the position is not yet in the list.
 void RecordChange(ChangeList& list, int x, int y, COLORREF colour);
 // Empties the list; recording keeps its value.

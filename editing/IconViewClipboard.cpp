@@ -56,13 +56,11 @@ void CIconView::OnEditCut()
 {
     OnEditCopy();
     // Recording is switched on, so the cleared cells join whatever step is current.
-    ChangeList& undo = m_undo[std::size_t(m_nSize)];
-    undo.recording = 1;
+    const RecordingScope recording(ActiveHistory());
     const CRect sel = Selection();
     for (int x = sel.left; x < sel.right; ++x)
         for (int y = sel.top; y < sel.bottom; ++y)
             PaintPixel(x, y, ICON_TRANSPARENT, true);
-    undo.recording = 0;
 }
 
 void CIconView::OnEditPasteInternal()
@@ -73,16 +71,16 @@ void CIconView::OnEditPasteInternal()
     const int width = internalClipboard.width;
     const int height = internalClipboard.height;
     CRect sel = Selection();
-    ChangeList& undo = m_undo[std::size_t(m_nSize)];
-    undo.recording = 1;
-    // Transparent cells of the block let the image show through; PaintPixel drops whatever
-    // falls outside the selection or the image.
-    for (int i = 0; i < width; ++i)
-        for (int j = 0; j < height; ++j)
-            if (const COLORREF c = internalClipboard.cells[std::size_t(i)][std::size_t(j)];
-                c != ICON_TRANSPARENT)
-                PaintPixel(sel.left + i, sel.top + j, c, true);
-    undo.recording = 0;
+    {
+        const RecordingScope recording(ActiveHistory());
+        // Transparent cells of the block let the image show through; PaintPixel drops
+        // whatever falls outside the selection or the image.
+        for (int i = 0; i < width; ++i)
+            for (int j = 0; j < height; ++j)
+                if (const COLORREF c = internalClipboard.cells[std::size_t(i)][std::size_t(j)];
+                    c != ICON_TRANSPARENT)
+                    PaintPixel(sel.left + i, sel.top + j, c, true);
+    }
 
     // The selection becomes the pasted block, ready to be moved with the Move Selection tool;
     // moving it shifts only the rectangle, the pasted cells are already written.

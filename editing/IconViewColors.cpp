@@ -58,12 +58,9 @@ void CIconView::OnImageRemoveBlue() { AdjustColours(0, 0, -SingleColourAmount())
 
 void CIconView::OnActionsCurvedFrame()
 {
-    const COLORREF pen = m_penColor;
-    m_penColor = RGB(0, 0, 0);
     const int n = Side();
-    DrawRectangle(0, 0, n, n);
+    DrawRasterFigure(CRect(0, 0, n, n), false, false, RGB(0, 0, 0));
     for (const CPoint corner :
         { CPoint(0, 0), CPoint(n - 1, 0), CPoint(n - 1, n - 1), CPoint(0, n - 1) })
         PaintPixel(corner.x, corner.y, ICON_TRANSPARENT);
-    m_penColor = pen;
 }

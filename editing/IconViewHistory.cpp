@@ -21,7 +21,7 @@ void CIconView::OnEditUndo()
     if (undo.IsEmpty())
         return;
     DiscardChanges(redo);
-    redo.recording = 1;
+    const RecordingScope recording(redo);
     const auto& grid = GetDocument()->m_pixels[s];
     // A copy: PaintPixel notes into the undo list while recording happens to be on.
     const std::vector<PixelChange> entries = undo.Entries();
@@ -30,7 +30,6 @@ void CIconView::OnEditUndo()
         PaintPixel(change.x, change.y, change.colour);
     }
     DiscardChanges(undo);
-    redo.recording = 0;
 }
 
 void CIconView::OnEditRedo()
@@ -41,7 +40,7 @@ void CIconView::OnEditRedo()
     if (redo.IsEmpty())
         return;
     DiscardChanges(undo);
-    undo.recording = 1;
+    const RecordingScope recording(undo);
     const std::vector<PixelChange> entries = redo.Entries();
     for (const PixelChange& change : entries) {
         PaintPixel(change.x, change.y, change.colour);
@@ -49,7 +48,6 @@ void CIconView::OnEditRedo()
         RecordChange(undo, change.x, change.y, change.colour);
     }
     DiscardChanges(redo);
-    undo.recording = 0;
 }
 
 void CIconView::OnUpdateEditUndo(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_undo[std::size_t(m_nSize)].IsEmpty()); }

@@ -50,7 +50,7 @@ void RotateQuarter(CIconView& view, bool clockwise)
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
             grid[std::size_t(x)][std::size_t(y)] = turned[std::size_t(x)][std::size_t(y)];
-    doc->UpdateAllViews(nullptr, 1);
+    doc->UpdateAllViews(nullptr, kRenderActiveImage);
     // The update clears the modified flag; the turn is an unsaved change all the same.
     doc->SetModifiedFlag(true);
 }

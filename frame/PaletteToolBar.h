@@ -46,7 +46,6 @@ public:
     int GetCount() const { return int(m_items.size()); }
     // The button at index, or null for a separator.
     QToolButton* GetButton(int index) const;
-    bool GetWrap(int index) const { return m_wrap[std::size_t(index)]; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

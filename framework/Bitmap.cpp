@@ -22,16 +22,6 @@ bool CBitmap::Attach(const QImage& image)
     return !m_image.isNull();
 }
 
-bool CBitmap::LoadBitmap(const QString& path)
-{
-    QImage image;
-    if (!image.load(path)) {
-        m_image = QImage();
-        return false;
-    }
-    return Attach(image);
-}
-
 void CBitmap::Fill(COLORREF color) { m_image.fill(ToQRgb(color)); }
 
 COLORREF CBitmap::GetPixel(int x, int y) const

@@ -16,9 +16,6 @@ public:
     bool CreateCompatibleBitmap(int width, int height);
     // Takes a copy of an image, converted to 32-bit RGB (alpha is dropped).
     bool Attach(const QImage& image);
-    // Loads a picture from a file or a Qt resource path (":/...").
-    bool LoadBitmap(const QString& path);
-    void DeleteObject() { m_image = QImage(); }
 
     bool IsNull() const { return m_image.isNull(); }
     int Width() const { return m_image.width(); }

@@ -62,12 +62,6 @@ CommandEntry<T> OnCommandRange(
     return entry;
 }
 
-// An update handler alone: the command is answered for its state, executed elsewhere.
-template <class T> CommandEntry<T> OnUpdateCommand(int id, void (T::*update)(CCmdUI*))
-{
-    return { id, id, {}, [update](T& self, CCmdUI* ui) { (self.*update)(ui); } };
-}
-
 // Looks id up in map and runs the handler or update handler; true when the map handled it.
 template <class T> bool DispatchCommand(T& self, const CommandMap<T>& map, int id, CCmdUI* ui)
 {

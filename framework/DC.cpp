@@ -63,11 +63,6 @@ CBitmap* CDC::SelectObject(CBitmap* bitmap)
     return previous;
 }
 
-CSize CDC::GetSurfaceSize() const
-{
-    return m_surface ? CSize { m_surface->width(), m_surface->height() } : CSize {};
-}
-
 CPen CDC::SelectObject(const CPen& pen) { return std::exchange(m_pen, pen); }
 CBrush CDC::SelectObject(const CBrush& brush) { return std::exchange(m_brush, brush); }
 QFont CDC::SelectObject(const QFont& font) { return std::exchange(m_font, font); }

@@ -45,7 +45,6 @@ public:
 
     // Surface. A selected bitmap must outlive its selection.
     CBitmap* SelectObject(CBitmap* bitmap); // returns the bitmap it replaces, if any
-    CSize GetSurfaceSize() const;
 
     // Drawing objects; each Select returns the object it replaces.
     CPen SelectObject(const CPen& pen);
@@ -53,19 +52,13 @@ public:
     QFont SelectObject(const QFont& font);
     // WHITE_BRUSH, BLACK_BRUSH, NULL_BRUSH (HOLLOW_BRUSH), WHITE_PEN, BLACK_PEN, NULL_PEN.
     void SelectStockObject(int index);
-    const CPen& GetCurrentPen() const { return m_pen; }
-    const CBrush& GetCurrentBrush() const { return m_brush; }
-    const QFont& GetCurrentFont() const { return m_font; }
 
     // Modes; each setter returns the previous value, or 0 (changing nothing) for an unknown one.
     int SetROP2(int drawMode);
     int GetROP2() const { return m_drawMode; }
     int SetBkMode(int bkMode);
-    int GetBkMode() const { return m_bkMode; }
     COLORREF SetBkColor(COLORREF color);
-    COLORREF GetBkColor() const { return m_bkColor; }
     COLORREF SetTextColor(COLORREF color);
-    COLORREF GetTextColor() const { return m_textColor; }
 
     // Clipping. IntersectClipRect narrows the clip box, SelectClipRect replaces it, ResetClip
     // removes it (the whole surface is drawable again).

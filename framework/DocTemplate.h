@@ -26,7 +26,6 @@ public:
         FrameFactory makeFrame, ViewFactory makeView);
     ~CMultiDocTemplate();
 
-    int ResourceId() const { return m_nResourceId; }
     QString DocString(int field) const;
     QString BaseName() const { return DocString(1); }
     QString FileExtension() const { return DocString(4); }

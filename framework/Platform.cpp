@@ -52,4 +52,3 @@ int AfxMessageBox(const QString& text, unsigned style)
 }
 
 QString AfxGetAppTitle() { return appTitle(); }
-void AfxSetAppTitle(const QString& title) { appTitle() = title; }

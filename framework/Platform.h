@@ -92,7 +92,6 @@ std::unique_ptr<Platform> SetPlatform(std::unique_ptr<Platform> p);
 // The framework's message box helper: caption is the application title unless given.
 int AfxMessageBox(const QString& text, unsigned style = MB_OK | MB_ICONEXCLAMATION);
 QString AfxGetAppTitle();
-void AfxSetAppTitle(const QString& title);
 
 // Holds the wait cursor for its lifetime.
 class CWaitCursor {

@@ -154,7 +154,6 @@ private:
 } // namespace
 
 void SetRegistryKey(const QString& key) { registryKey() = key; }
-QString GetRegistryKey() { return registryKey(); }
 
 QString ProfileFileName() { return StoreFileName(); }
 

@@ -23,7 +23,6 @@
 // Sets the key under which the store lives ("vrek" for this program, which is also the
 // key in force before the call).
 void SetRegistryKey(const QString& key);
-QString GetRegistryKey();
 
 // The file that holds the store on this platform.
 QString ProfileFileName();

@@ -38,7 +38,6 @@ public:
     void CloseAllDocuments();
 
     void LoadStdProfileSettings(int maxRecentFiles);
-    CRecentFileList* RecentFiles() const { return m_pRecentFileList.get(); }
     void AddToRecentFileList(const QString& path);
 
     void SetMainWnd(std::unique_ptr<CMDIFrameWnd> frame);

@@ -100,7 +100,7 @@ protected:
         for (const auto& [x, y] : cells)
             grid[std::size_t(x)][std::size_t(y)] = colour;
         doc->m_bHasContent = true;
-        doc->UpdateAllViews(nullptr, 1);
+        doc->UpdateAllViews(nullptr, kRenderActiveImage);
         drive->Paint();
     }
 

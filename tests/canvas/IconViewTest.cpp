@@ -150,7 +150,7 @@ TEST_F(IconViewTest, DensityBrushesShadeAndSkipTransparentCells)
     doc->m_pixels[1][4][4] = RGB(254, 10, 0);
     doc->m_pixels[1][5][4] = RGB(255, 255, 255);
     doc->m_bHasContent = true;
-    doc->UpdateAllViews(nullptr, 1);
+    doc->UpdateAllViews(nullptr, kRenderActiveImage);
     brushStrengths.densityBrushStrength = 2;
     h->Command(ID_TOOL_LIGHTEN);
     h->Command(ID_PEN_3X3);
@@ -285,7 +285,7 @@ TEST_F(IconViewTest, BackgroundColourRecoloursEveryTransparentCell)
 {
     doc->m_pixels[1][1][1] = kRed;
     doc->m_bHasContent = true;
-    doc->UpdateAllViews(nullptr, 1);
+    doc->UpdateAllViews(nullptr, kRenderActiveImage);
     view->SetSelection(CRect(0, 0, 4, 4));
     h->platform().colorAnswers = { RGB(9, 9, 9) };
     h->Command(ID_BACKGROUND_COLOR);

@@ -22,7 +22,7 @@ protected:
             for (int y = 0; y < N(); ++y)
                 grid[std::size_t(x)][std::size_t(y)] = P(x, y);
         doc->m_bHasContent = true;
-        doc->UpdateAllViews(nullptr, 1);
+        doc->UpdateAllViews(nullptr, kRenderActiveImage);
         drive->Paint();
     }
 

@@ -22,7 +22,8 @@ void ViewDriver::Paint()
 CPoint ViewDriver::CellCentre(int x, int y) const
 {
     const int c = m_view->CellSize();
-    return { 5 + c * x + c / 2, 5 + c * y + c / 2 };
+    constexpr int o = CIconView::kCanvasOrigin;
+    return { o + c * x + c / 2, o + c * y + c / 2 };
 }
 
 namespace {
