@@ -92,7 +92,8 @@ void CIconView::RenderImage(int s)
     const int n = kImageSides[std::size_t(s)];
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
-            WritePixel(s, x, y, doc->m_pixels[std::size_t(s)][std::size_t(x)][std::size_t(y)], false);
+            WritePixel(
+                s, x, y, doc->m_pixels[std::size_t(s)][std::size_t(x)][std::size_t(y)], false);
 }
 
 void CIconView::OnUpdate(CView* sender, long hint, void*)
@@ -151,7 +152,8 @@ void CIconView::OnDraw(CDC* pDC)
     pDC->SelectStockObject(NULL_BRUSH);
     for (const CRect& preview : m_rcPreview)
         pDC->Rectangle(preview);
-    pDC->Rectangle(kCanvasOrigin - 1, kCanvasOrigin - 1, kCanvasOrigin + w + 1, kCanvasOrigin + w + 1);
+    const int frameEdge = kCanvasOrigin - 1;
+    pDC->Rectangle(frameEdge, frameEdge, frameEdge + w + 2, frameEdge + w + 2);
     if (!m_bBitmapsReady) {
         CreateBitmaps();
         if (CIconDoc* doc = GetDocument())

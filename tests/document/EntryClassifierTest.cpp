@@ -65,10 +65,10 @@ TEST(EntryClassifier, DamageStartsAtTheFirstMissingByte)
     ASSERT_EQ(end, file.size());
     EXPECT_EQ(Verdict(file.left(end), 0), "used");
     EXPECT_EQ(Verdict(file.left(end - 1), 0), "damaged: image data cut short");
-    EXPECT_EQ(Verdict(file.left(int(entry.dwImageOffset) + 40), 0),
-        "damaged: image data cut short");
-    EXPECT_EQ(Verdict(file.left(int(entry.dwImageOffset) + 39), 0),
-        "damaged: image outside the file");
+    EXPECT_EQ(
+        Verdict(file.left(int(entry.dwImageOffset) + 40), 0), "damaged: image data cut short");
+    EXPECT_EQ(
+        Verdict(file.left(int(entry.dwImageOffset) + 39), 0), "damaged: image outside the file");
     // An entry the editor has no grid for is skipped before its bytes are looked at.
     QByteArray wide = file.left(int(entry.dwImageOffset));
     wide[6] = char(64);

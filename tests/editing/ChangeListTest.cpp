@@ -23,6 +23,8 @@ TEST(ChangeList, NotesOnlyInsideARecordingScopeAndKeepsTheFirstValue)
 
     // A scope ends recording even where it was on before, as the tool handlers expect.
     list.recording = 1;
-    { const RecordingScope recording(list); }
+    {
+        const RecordingScope recording(list);
+    }
     EXPECT_EQ(list.recording, 0);
 }
