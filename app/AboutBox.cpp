@@ -11,7 +11,8 @@ CAboutBox::CAboutBox(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral(" About Pixmora"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const DialogUnits du(font());
     setFixedSize(du.Size(190, 29));
 

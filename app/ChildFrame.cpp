@@ -14,7 +14,8 @@ CChildFrame::CChildFrame()
     setWindowIcon(Artwork::AppIcon());
     // The system menu offers what the frame allows: restore, move, minimize and close.
     for (QAction* action : systemMenu()->actions())
-        if (action->text().contains(QLatin1String("Size")) || action->text().contains(QLatin1String("Stay on")))
+        if (action->text().contains(QLatin1String("Size"))
+            || action->text().contains(QLatin1String("Stay on")))
             systemMenu()->removeAction(action);
 }
 

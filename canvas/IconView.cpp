@@ -21,7 +21,8 @@ CIconView::CIconView()
 {
     m_bkColor.fill(kInitialBackground);
     for (int s = 0; s < kImageCount; ++s)
-        m_selBottomRight[std::size_t(s)] = CPoint(kImageSides[std::size_t(s)], kImageSides[std::size_t(s)]);
+        m_selBottomRight[std::size_t(s)]
+            = CPoint(kImageSides[std::size_t(s)], kImageSides[std::size_t(s)]);
     // The panel is laid out once, from the cell sizes in force for the whole run.
     const int w = CanvasWidth();
     m_rcFillSwatch = CRect(w + 11, 5, w + 61, 35);
@@ -178,7 +179,8 @@ void CIconView::OnDraw(CDC* pDC)
         const std::size_t i = std::size_t(s);
         const int n = kImageSides[i];
         CDC actualDC(&m_bmpActual[i]);
-        pDC->BitBlt(m_rcPreview[i].left + 1, m_rcPreview[i].top + 1, n, n, &actualDC, 0, 0, SRCCOPY);
+        pDC->BitBlt(
+            m_rcPreview[i].left + 1, m_rcPreview[i].top + 1, n, n, &actualDC, 0, 0, SRCCOPY);
     }
     CDC zoomDC(&m_bmpZoom[std::size_t(m_nSize)]);
     pDC->BitBlt(kCanvasOrigin, kCanvasOrigin, w, w, &zoomDC, 0, 0, SRCCOPY);
@@ -227,7 +229,8 @@ bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
         OnCommand(ID_EDIT_UNDO, &CIconView::OnEditUndo, &CIconView::OnUpdateEditUndo),
         OnCommand(ID_EDIT_REDO, &CIconView::OnEditRedo, &CIconView::OnUpdateEditRedo),
         OnCommand(ID_UNSELECT, &CIconView::OnEditUnselect, &CIconView::OnUpdateEditUnselect),
-        OnCommand(ID_MOVE_SELECTION, &CIconView::OnMoveSelection, &CIconView::OnUpdateMoveSelection),
+        OnCommand(
+            ID_MOVE_SELECTION, &CIconView::OnMoveSelection, &CIconView::OnUpdateMoveSelection),
         // Rotation, flipping and clearing
         OnCommand(ID_ROTATE_180, &CIconView::OnImageRotate180),
         OnCommand(ID_FLIP_VERTICAL, &CIconView::OnImageFlipVertical),

@@ -80,12 +80,13 @@ void CIconView::ShadePixel(int x, int y, int dR, int dG, int dB)
     const int n = Side();
     if (x < 0 || y < 0 || x >= n || y >= n)
         return;
-    const COLORREF v = GetDocument()->m_pixels[std::size_t(m_nSize)][std::size_t(x)][std::size_t(y)];
+    const COLORREF v
+        = GetDocument()->m_pixels[std::size_t(m_nSize)][std::size_t(x)][std::size_t(y)];
     if (v == ICON_TRANSPARENT)
         return;
     // Each channel saturates on its own. The offsets are bounded by their callers, so the
     // sums cannot overflow.
     const auto channel = [](int value, int delta) { return std::clamp(value + delta, 0, 255); };
-    PaintPixel(x, y,
-        RGB(channel(GetRValue(v), dR), channel(GetGValue(v), dG), channel(GetBValue(v), dB)));
+    PaintPixel(
+        x, y, RGB(channel(GetRValue(v), dR), channel(GetGValue(v), dG), channel(GetBValue(v), dB)));
 }

@@ -122,8 +122,8 @@ void CIconView::OnLButtonDown(unsigned flags, CPoint point)
     if (flags & MK_CONTROL) {
         // Ctrl picks the pen colour, Ctrl+Shift the fill colour; a transparent cell gives the
         // transparent value, so painting with it erases.
-        const COLORREF picked = GetDocument()->m_pixels[std::size_t(m_nSize)]
-                                                       [std::size_t(m_pressCell.x)][std::size_t(m_pressCell.y)];
+        const COLORREF picked = GetDocument()->m_pixels[std::size_t(m_nSize)][std::size_t(
+            m_pressCell.x)][std::size_t(m_pressCell.y)];
         (flags & MK_SHIFT ? m_fillColor : m_penColor) = picked;
         Invalidate(false);
         return;
@@ -352,5 +352,5 @@ void CIconView::contextMenuEvent(QContextMenuEvent* event)
 {
     const QPoint global = event->globalPos();
     OnContextMenu(event->reason() == QContextMenuEvent::Keyboard ? CPoint(-1, -1)
-                                                                  : CPoint(global.x(), global.y()));
+                                                                 : CPoint(global.x(), global.y()));
 }

@@ -77,10 +77,12 @@ void CIconView::MoveStep()
     DrawRubberBand(m_moveRect.TopLeft(), m_moveRect.BottomRight());
     // The offset is bounded so the rectangle keeps its size and stays inside the image.
     const int n = Side();
-    const int dx = std::clamp(m_curCell.x - m_pressCell.x, -m_moveStartRect.left, n - m_moveStartRect.right);
-    const int dy = std::clamp(m_curCell.y - m_pressCell.y, -m_moveStartRect.top, n - m_moveStartRect.bottom);
-    m_moveRect = CRect(m_moveStartRect.left + dx, m_moveStartRect.top + dy, m_moveStartRect.right + dx,
-        m_moveStartRect.bottom + dy);
+    const int dx
+        = std::clamp(m_curCell.x - m_pressCell.x, -m_moveStartRect.left, n - m_moveStartRect.right);
+    const int dy
+        = std::clamp(m_curCell.y - m_pressCell.y, -m_moveStartRect.top, n - m_moveStartRect.bottom);
+    m_moveRect = CRect(m_moveStartRect.left + dx, m_moveStartRect.top + dy,
+        m_moveStartRect.right + dx, m_moveStartRect.bottom + dy);
     DrawRubberBand(m_moveRect.TopLeft(), m_moveRect.BottomRight());
 }
 

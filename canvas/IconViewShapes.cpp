@@ -31,7 +31,8 @@ void CIconView::DrawShape()
     const CPoint b = m_curCell;
     if (a == b)
         return;
-    const CRect box(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
+    const CRect box(
+        std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
     switch (toolState.currentTool) {
     case ID_TOOL_LINE:
         DrawLine(a, b);

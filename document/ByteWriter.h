@@ -23,8 +23,8 @@ public:
     }
     void DWord(std::uint32_t v)
     {
-        const std::uint8_t bytes[4]
-            = { std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24) };
+        const std::uint8_t bytes[4] = { std::uint8_t(v), std::uint8_t(v >> 8),
+            std::uint8_t(v >> 16), std::uint8_t(v >> 24) };
         Bytes(bytes, 4);
     }
     void Bytes(const void* data, std::size_t count)

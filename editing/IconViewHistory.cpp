@@ -50,6 +50,12 @@ void CIconView::OnEditRedo()
     DiscardChanges(redo);
 }
 
-void CIconView::OnUpdateEditUndo(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_undo[std::size_t(m_nSize)].IsEmpty()); }
+void CIconView::OnUpdateEditUndo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!m_undo[std::size_t(m_nSize)].IsEmpty());
+}
 
-void CIconView::OnUpdateEditRedo(CCmdUI* pCmdUI) { pCmdUI->Enable(!m_redo[std::size_t(m_nSize)].IsEmpty()); }
+void CIconView::OnUpdateEditRedo(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!m_redo[std::size_t(m_nSize)].IsEmpty());
+}

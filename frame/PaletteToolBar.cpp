@@ -38,7 +38,8 @@ protected:
         const bool across = width() < height();
         for (int ridge = 0; ridge < 2; ++ridge) {
             const int at = 2 + 3 * ridge;
-            const QRect line = across ? QRect(at, 3, 2, height() - 6) : QRect(3, at, width() - 6, 2);
+            const QRect line
+                = across ? QRect(at, 3, 2, height() - 6) : QRect(3, at, width() - 6, 2);
             painter.fillRect(line, palette().light());
             painter.fillRect(line.adjusted(1, 1, 0, 0), palette().dark());
         }

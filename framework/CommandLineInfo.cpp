@@ -7,8 +7,8 @@ bool IsSwitch(const QString& arg)
     // "/path/to/file.ico" is a file, not a switch: a switch after '/' has no further slash.
     if (arg.startsWith(QLatin1Char('-')))
         return arg.size() > 1;
-    return arg.startsWith(QLatin1Char('/')) && arg.size() > 1 && !arg.mid(1).contains(QLatin1Char('/'))
-        && !arg.contains(QLatin1Char('.'));
+    return arg.startsWith(QLatin1Char('/')) && arg.size() > 1
+        && !arg.mid(1).contains(QLatin1Char('/')) && !arg.contains(QLatin1Char('.'));
 }
 }
 

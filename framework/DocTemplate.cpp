@@ -37,7 +37,8 @@ CDocument* CMultiDocTemplate::FindOpenDocument(const QString& path) const
 {
     const QString wanted = QFileInfo(path).absoluteFilePath();
     for (const auto& doc : m_documents)
-        if (!doc->GetPathName().isEmpty() && QFileInfo(doc->GetPathName()).absoluteFilePath() == wanted)
+        if (!doc->GetPathName().isEmpty()
+            && QFileInfo(doc->GetPathName()).absoluteFilePath() == wanted)
             return doc.get();
     return nullptr;
 }

@@ -3,10 +3,10 @@
 
 #include "framework/Archive.h"
 #include "framework/AtomicFileWriter.h"
-#include "framework/Platform.h"
-#include "framework/Strings.h"
 #include "framework/DocTemplate.h"
 #include "framework/LastFolder.h"
+#include "framework/Platform.h"
+#include "framework/Strings.h"
 #include "framework/View.h"
 #include "resources/Resource.h"
 
@@ -116,8 +116,7 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     const QString name = m_strPathName.isEmpty() ? m_strTitle : QFileInfo(m_strPathName).fileName();
-    switch (AfxMessageBox(QStringLiteral("Save changes to %1?").arg(name),
-        MB_YESNOCANCEL)) {
+    switch (AfxMessageBox(QStringLiteral("Save changes to %1?").arg(name), MB_YESNOCANCEL)) {
     case IDYES:
         return DoFileSave();
     case IDNO:
@@ -143,7 +142,8 @@ bool CDocument::DoSave(const QString& path)
             return ext.isEmpty() || name.endsWith(ext, Qt::CaseInsensitive) ? name : name + ext;
         };
         // An untitled document is offered its title with the extension, "Icon1.ico".
-        const QString proposed = withExtension(m_strPathName.isEmpty() ? m_strTitle : m_strPathName);
+        const QString proposed
+            = withExtension(m_strPathName.isEmpty() ? m_strTitle : m_strPathName);
         target = platform().GetSaveFileName(nullptr,
             m_pDocTemplate ? m_pDocTemplate->FileFilter() : QString(), InLastFileFolder(proposed));
         if (target.isEmpty())

@@ -277,8 +277,8 @@ void CMDIFrameWnd::FillRecentFiles(QMenu* menu)
 void CMDIFrameWnd::FillWindowList(QMenu* menu)
 {
     const QList<QAction*> actions = menu->actions();
-    const bool isWindowMenu = std::any_of(
-        actions.begin(), actions.end(), [](QAction* a) { return CommandOf(a) == ID_WINDOW_CASCADE; });
+    const bool isWindowMenu = std::any_of(actions.begin(), actions.end(),
+        [](QAction* a) { return CommandOf(a) == ID_WINDOW_CASCADE; });
     if (!isWindowMenu)
         return;
     for (QAction* action : actions)

@@ -46,7 +46,8 @@ int AfxMessageBox(const QString& text, unsigned style)
     // exclamation mark, when none is asked for.
     if ((style & 0xF0) == 0) {
         const unsigned buttons = style & 0xF;
-        style |= buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? MB_ICONQUESTION : MB_ICONEXCLAMATION;
+        style |= buttons == MB_YESNO || buttons == MB_YESNOCANCEL ? MB_ICONQUESTION
+                                                                  : MB_ICONEXCLAMATION;
     }
     return platform().MessageBox(text, appTitle(), style);
 }

@@ -7,8 +7,8 @@
 
 #include "framework/Types.h"
 
-#include <QImage>
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -54,8 +54,8 @@ public:
     // Save As dialog in the folder of `proposedName` when it names one.
     virtual QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& folder)
         = 0;
-    virtual QString GetSaveFileName(QWidget* parent, const QString& filter,
-        const QString& proposedName)
+    virtual QString GetSaveFileName(
+        QWidget* parent, const QString& filter, const QString& proposedName)
         = 0;
     // Plays a sound file to the end; a file that cannot be found gives the default beep.
     virtual void PlaySound(const QString& fileName) = 0;

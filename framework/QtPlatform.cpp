@@ -9,15 +9,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QDialogButtonBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPointer>
 #include <QPushButton>

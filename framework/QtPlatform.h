@@ -15,7 +15,8 @@ public:
     std::optional<FontChoice> ChooseFont(
         QWidget* parent, const std::optional<FontChoice>& initial) override;
     QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& folder) override;
-    QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
+    QString GetSaveFileName(
+        QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override;
     void SetWaitCursor(bool on) override;
     bool ClipboardHasImage() override;

@@ -2,8 +2,8 @@
 #include "framework/WinApp.h"
 
 #include "framework/DocTemplate.h"
-#include "framework/LastFolder.h"
 #include "framework/Document.h"
+#include "framework/LastFolder.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/Platform.h"
 #include "framework/Profile.h"

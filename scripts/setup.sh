@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build ccache pkg-config
+  g++ cmake ninja-build ccache pkg-config clang-format
   qt6-base-dev libx11-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev

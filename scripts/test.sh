@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/setup.sh
 
+bash scripts/check-format.sh
+
 cmake --preset asan
 cmake --build --preset asan
 

@@ -74,7 +74,8 @@ TEST_F(ShellTest, StartsWithIcon1AndSwapsMenusWithTheDocuments)
     ASSERT_EQ(h.Windows().size(), 1u);
     EXPECT_EQ(h.ActiveDocument()->GetTitle(), "Icon1");
     EXPECT_EQ(MenuTitles(h.frame()),
-        QStringList({ "&File", "&Edit", "&View", "&Image", "&Tools", "&Actions", "&Window", "&Help" }));
+        QStringList(
+            { "&File", "&Edit", "&View", "&Image", "&Tools", "&Actions", "&Window", "&Help" }));
 
     h.Command(ID_FILE_NEW);
     ASSERT_EQ(h.Windows().size(), 2u);
@@ -196,7 +197,8 @@ TEST_F(ShellTest, RecentFilesSurviveARestartAndReopen)
 
 TEST_F(ShellTest, ChildFramesOpenAtFiveFiveSizedForTheCanvas)
 {
-    EXPECT_EQ(CChildFrame::FrameRect(192, 2, 18), CRect(5, 5, 5 + 192 + 4 + 72, 5 + 192 + 18 + 2 + 17));
+    EXPECT_EQ(
+        CChildFrame::FrameRect(192, 2, 18), CRect(5, 5, 5 + 192 + 4 + 72, 5 + 192 + 18 + 2 + 17));
     EXPECT_EQ(CChildFrame::FrameRect(384, 2, 18).Width(), 384 + 4 + 72);
 
     for (const int snapDiv : { 1, 0 }) {

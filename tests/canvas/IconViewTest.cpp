@@ -95,7 +95,8 @@ TEST_F(IconViewTest, StrokePaintsAFootprintPerMessageWithoutInterpolation)
     EXPECT_TRUE(doc->m_bHasContent);
     // Shown at once on the canvas and in the preview of the 32 x 32 image.
     EXPECT_EQ(drive->Screen(5 + 6 * 6 + 2, 5 + 6 * 2 + 2), kGreen);
-    EXPECT_EQ(drive->Screen(view->m_rcPreview[1].left + 1 + 6, view->m_rcPreview[1].top + 1 + 2), kGreen);
+    EXPECT_EQ(
+        drive->Screen(view->m_rcPreview[1].left + 1 + 6, view->m_rcPreview[1].top + 1 + 2), kGreen);
 
     // A 5x5 round pen at the corner paints only what lies inside the image.
     h->Command(ID_PEN_ROUND);
@@ -293,7 +294,8 @@ TEST_F(IconViewTest, BackgroundColourRecoloursEveryTransparentCell)
     EXPECT_EQ(h->platform().colorRequests.back(), kBlack);
     EXPECT_EQ(drive->Screen(5 + 6 * 20, 5 + 6 * 20), RGB(9, 9, 9)); // outside the selection
     EXPECT_EQ(drive->Screen(5 + 6 * 1 + 1, 5 + 6 * 1 + 1), kRed);
-    EXPECT_EQ(drive->Screen(view->m_rcPreview[0].left + 3, view->m_rcPreview[0].top + 3), RGB(9, 9, 9));
+    EXPECT_EQ(
+        drive->Screen(view->m_rcPreview[0].left + 3, view->m_rcPreview[0].top + 3), RGB(9, 9, 9));
     EXPECT_EQ(doc->m_pixels[1][20][20], ICON_TRANSPARENT);
     EXPECT_TRUE(doc->IsModified());
 }

@@ -161,8 +161,10 @@ TEST(IconFileReader, SkipsEntriesItCannotDecodeAndReadsTheRest)
     for (int bits : { 1, 24, 32 }) {
         ForeignImage image = EightBit(32);
         image.bits = bits;
-        cases.push_back({ bits == 1 ? "1 bpp" : bits == 24 ? "24 bpp" : "32 bpp", image,
-            QStringLiteral("32 x 32 %1-bit").arg(bits) });
+        cases.push_back({ bits == 1 ? "1 bpp"
+                : bits == 24        ? "24 bpp"
+                                    : "32 bpp",
+            image, QStringLiteral("32 x 32 %1-bit").arg(bits) });
     }
     for (int width : { 0, 64 }) {
         ForeignImage image = EightBit(32);

@@ -129,7 +129,8 @@ TEST_F(ColourAdjustmentsTest, AnAdjustmentAfterClearJoinsClearsStep)
         EXPECT_EQ(drive->Cell(x, 2), RGB(100, 100, 100)) << x;
 }
 
-TEST_F(ColourAdjustmentsTest, CurvedFrameBlackensTheBorderLeavesTheCornersTransparentAndKeepsToTheSelection)
+TEST_F(ColourAdjustmentsTest,
+    CurvedFrameBlackensTheBorderLeavesTheCornersTransparentAndKeepsToTheSelection)
 {
     h->Command(ID_VIEW_16);
     const auto inner = [](int x, int y) { return RGB(10 * x, 10 * y, 77); };

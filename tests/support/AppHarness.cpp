@@ -69,7 +69,10 @@ std::vector<CMDIChildWnd*> AppHarness::Windows()
     return open;
 }
 
-CIconDoc* AppHarness::ActiveDocument() { return dynamic_cast<CIconDoc*>(frame().GetActiveDocument()); }
+CIconDoc* AppHarness::ActiveDocument()
+{
+    return dynamic_cast<CIconDoc*>(frame().GetActiveDocument());
+}
 
 CIconView* AppHarness::ActiveView() { return dynamic_cast<CIconView*>(frame().GetActiveView()); }
 

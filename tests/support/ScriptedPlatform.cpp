@@ -42,8 +42,7 @@ QString ScriptedPlatform::GetOpenFileName(QWidget*, const QString& filter, const
     return takeFront(openAnswers, QString());
 }
 
-QString ScriptedPlatform::GetSaveFileName(
-    QWidget*, const QString& filter, const QString& proposed)
+QString ScriptedPlatform::GetSaveFileName(QWidget*, const QString& filter, const QString& proposed)
 {
     fileFilters.push_back(filter);
     saveProposals.push_back(proposed);

@@ -24,7 +24,8 @@ public:
     std::optional<FontChoice> ChooseFont(
         QWidget* parent, const std::optional<FontChoice>& initial) override;
     QString GetOpenFileName(QWidget* parent, const QString& filter, const QString& folder) override;
-    QString GetSaveFileName(QWidget* parent, const QString& filter, const QString& proposed) override;
+    QString GetSaveFileName(
+        QWidget* parent, const QString& filter, const QString& proposed) override;
     void PlaySound(const QString& fileName) override { sounds.push_back(fileName); }
     void SetWaitCursor(bool on) override { waitCursorDepth += on ? 1 : -1; }
     bool ClipboardHasImage() override { return !clipboardImage.isNull(); }
@@ -54,7 +55,7 @@ public:
     // What each font dialog opened on.
     std::vector<std::optional<FontChoice>> fontRequests;
     std::vector<QString> fileFilters;
-    std::vector<QString> openFolders;   // where each Open dialog started
+    std::vector<QString> openFolders; // where each Open dialog started
     std::vector<QString> saveProposals; // what each Save As dialog proposed
     std::vector<QString> modalDialogs; // window titles, in the order the dialogs ran
     std::vector<QString> sounds;

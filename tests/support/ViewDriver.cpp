@@ -27,8 +27,8 @@ CPoint ViewDriver::CellCentre(int x, int y) const
 }
 
 namespace {
-void Send(CIconView* view, QEvent::Type type, CPoint p, Qt::MouseButton button, Qt::MouseButtons buttons,
-    Qt::KeyboardModifiers mods)
+void Send(CIconView* view, QEvent::Type type, CPoint p, Qt::MouseButton button,
+    Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
 {
     const QPointF local(p.x, p.y);
     QMouseEvent event(type, local, view->mapToGlobal(local), button, buttons, mods);
@@ -69,5 +69,6 @@ COLORREF ViewDriver::Screen(int x, int y)
 
 COLORREF ViewDriver::Cell(int x, int y) const
 {
-    return m_view->GetDocument()->m_pixels[std::size_t(m_view->m_nSize)][std::size_t(x)][std::size_t(y)];
+    return m_view->GetDocument()
+        ->m_pixels[std::size_t(m_view->m_nSize)][std::size_t(x)][std::size_t(y)];
 }

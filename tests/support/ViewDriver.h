@@ -19,7 +19,8 @@ public:
     CPoint CellCentre(int x, int y) const;
 
     void Press(CPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier);
-    void Move(CPoint p, Qt::MouseButtons buttons = Qt::LeftButton, Qt::KeyboardModifiers mods = Qt::NoModifier);
+    void Move(CPoint p, Qt::MouseButtons buttons = Qt::LeftButton,
+        Qt::KeyboardModifiers mods = Qt::NoModifier);
     void Release(CPoint p, Qt::KeyboardModifiers mods = Qt::NoModifier);
     // Press on cell a, one movement message per further cell, release on the last.
     void Drag(std::initializer_list<CPoint> cells, Qt::KeyboardModifiers mods = Qt::NoModifier);
