@@ -2,6 +2,7 @@
 #include "cli/CliFiles.h"
 
 #include "framework/AtomicFileWriter.h"
+#include "framework/FileDescriptor.h"
 
 #include <QFileInfo>
 #include <cerrno>
@@ -13,26 +14,6 @@
 namespace {
 
 QString SystemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
-
-// Closes a descriptor when it goes out of scope.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd)
-    {
-    }
-    ~FileDescriptor()
-    {
-        if (m_fd > STDERR_FILENO)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 std::optional<QByteArray> ReadAll(int fd, qint64 maxBytes, QString& why)
 {

@@ -11,10 +11,9 @@
 #include <QTimer>
 #include <algorithm>
 
-CMultiDocTemplate::CMultiDocTemplate(int resourceId, const QString& docString,
+CMultiDocTemplate::CMultiDocTemplate(int /*resourceId*/, const QString& docString,
     DocumentFactory makeDocument, FrameFactory makeFrame, ViewFactory makeView)
-    : m_nResourceId(resourceId)
-    , m_docFields(docString.split(QLatin1Char('\n')))
+    : m_docFields(docString.split(QLatin1Char('\n')))
     , m_makeDocument(std::move(makeDocument))
     , m_makeFrame(std::move(makeFrame))
     , m_makeView(std::move(makeView))

@@ -21,7 +21,8 @@ public:
     using ViewFactory = std::function<CView*()>;
 
     // docString holds seven line-feed separated fields: window title, document base name, new
-    // name, filter name, extension, file type id and file type name.
+    // name, filter name, extension, file type id and file type name. The resource id is taken
+    // for the callers' sake only: menus and icons come from the program's tables.
     CMultiDocTemplate(int resourceId, const QString& docString, DocumentFactory makeDocument,
         FrameFactory makeFrame, ViewFactory makeView);
     ~CMultiDocTemplate();
@@ -60,7 +61,6 @@ private:
     void TellOpened(CDocument* doc);
     std::vector<CMDIChildWnd*> FramesOf(CDocument* doc) const;
 
-    int m_nResourceId;
     QStringList m_docFields;
     DocumentFactory m_makeDocument;
     FrameFactory m_makeFrame;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/Profile.h"
 
+#include "framework/AtomicFileWriter.h"
 #include "framework/IniText.h"
 #include "framework/Platform.h"
 #include "framework/StoreFile.h"
@@ -107,7 +108,7 @@ public:
             m_changes.clear();
             return true;
         }
-        if (!QDir().mkpath(QFileInfo(m_path).absolutePath()) || !ReplaceStoreFile(m_path, bytes))
+        if (!QDir().mkpath(QFileInfo(m_path).absolutePath()) || !WriteFileAtomically(m_path, bytes))
             return false;
         m_onDisk = bytes;
         m_identity = IdentityOf(m_path);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and replacing a small file that the program keeps between runs, safely: only a
-// regular file is read (a FIFO or device in its place would block or never end), and a
-// replacement reaches the disk whole or not at all.
+// Reading a small file that the program keeps between runs, safely: only a regular file is
+// read (a FIFO or device in its place would block or never end). Replacing it is
+// WriteFileAtomically's work.
 #pragma once
 
 #include <QByteArray>
@@ -35,9 +35,3 @@ struct StoreFileContents {
 // The whole file, when it is a regular file of at most maxSize bytes. Anything else (a FIFO,
 // a directory, a device, a larger file, a read error) is Unreadable; a missing file is Absent.
 StoreFileContents ReadStoreFile(const QString& path, qint64 maxSize);
-
-// Replaces the file at path (or the file a symbolic link there points to) with bytes: writes
-// a temporary file beside it, syncs it to disk, gives it the old file's permissions and
-// renames it over the old one. On any failure the old file is left as it was, no temporary
-// file remains, and the result is false.
-bool ReplaceStoreFile(const QString& path, const QByteArray& bytes);
