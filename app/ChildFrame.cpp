@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ChildFrame.h"
 
-#include "frame/Preferences.h"
 #include "resources/Artwork.h"
+#include "state/CellSize.h"
 
 #include <QMenu>
 #include <QStyle>

@@ -5,8 +5,8 @@
 // cells written.
 #include "canvas/IconView.h"
 #include "document/IconDoc.h"
-#include "frame/ToolState.h"
 #include "resources/Resource.h"
+#include "state/ToolState.h"
 
 #include <benchmark/benchmark.h>
 

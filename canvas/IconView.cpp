@@ -2,12 +2,12 @@
 #include "canvas/IconView.h"
 
 #include "document/IconDoc.h"
-#include "frame/Preferences.h"
 #include "framework/ClientDC.h"
 #include "framework/DC.h"
 #include "framework/Platform.h"
 #include "resources/Artwork.h"
 #include "resources/Resource.h"
+#include "state/CellSize.h"
 
 namespace {
 constexpr COLORREF kPanelGrey = RGB(192, 192, 192);

@@ -8,7 +8,8 @@
 // The class is split by aspect: IconView.cpp (panel, PaintPixel, rendering, size and
 // background commands), IconViewMouse.cpp (mouse dispatch, rubber band, panel clicks, context
 // menu), IconViewBrushes.cpp, IconViewShapes.cpp, IconViewFill.cpp, IconViewSelection.cpp,
-// and editing/IconViewHistory.cpp (undo and redo).
+// IconViewHistory.cpp (undo and redo), IconViewTransforms.cpp, IconViewColors.cpp,
+// IconViewClipboard.cpp and IconViewText.cpp (the commands that change a whole image).
 #pragma once
 
 #include "document/IconTypes.h"
@@ -54,7 +55,7 @@ public:
     void OnUpdateViewSize(CCmdUI* pCmdUI);
     void OnBackgroundColor();
 
-    // History (editing/IconViewHistory.cpp)
+    // History (IconViewHistory.cpp)
     void BeginStep();
     void OnEditUndo();
     void OnEditRedo();
@@ -103,7 +104,7 @@ public:
     void MoveStep();
     void EndMove();
 
-    // Rotation, flipping and clearing (editing/IconViewTransforms.cpp). The 180-degree
+    // Rotation, flipping and clearing (IconViewTransforms.cpp). The 180-degree
     // rotation, the flips and Clear act on the selection box; the quarter turns on the whole
     // image.
     void OnImageRotate180();
@@ -113,7 +114,7 @@ public:
     void OnImageRotateCw();
     void OnEditClearImage();
 
-    // Colour adjustments and curved-edge frame (editing/IconViewColors.cpp)
+    // Colour adjustments and curved-edge frame (IconViewColors.cpp)
     // Adds the signed offsets to the channels of every painted cell of the active image, each
     // channel saturating on its own; clipped to the selection like every write.
     void AdjustColours(int dRed, int dGreen, int dBlue);
@@ -127,7 +128,7 @@ public:
     void OnImageRemoveBlue();
     void OnActionsCurvedFrame();
 
-    // Clipboards (editing/IconViewClipboard.cpp)
+    // Clipboards (IconViewClipboard.cpp)
     void OnEditCut();
     void OnEditCopy();
     void OnEditPasteInternal();
@@ -135,7 +136,7 @@ public:
     void OnEditPaste();
     void OnUpdateEditPaste(CCmdUI* pCmdUI);
 
-    // Text (dialogs/IconViewText.cpp): the Add Text dialog writes on the active image's
+    // Text (IconViewText.cpp): the Add Text dialog writes on the active image's
     // actual-size bitmap and the text's pixels are taken into the image as one recorded batch.
     // The current tool is not changed.
     void OnTextTool();

@@ -3,8 +3,8 @@
 #include "canvas/IconView.h"
 
 #include "document/IconDoc.h"
-#include "frame/ToolState.h"
 #include "resources/Resource.h"
+#include "state/ToolState.h"
 
 #include <algorithm>
 #include <span>

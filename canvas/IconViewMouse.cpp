@@ -4,14 +4,14 @@
 #include "canvas/IconView.h"
 
 #include "document/IconDoc.h"
-#include "frame/Preferences.h"
-#include "frame/ToolState.h"
 #include "framework/ClientDC.h"
 #include "framework/DC.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/Platform.h"
 #include "resources/Menus.h"
 #include "resources/Resource.h"
+#include "state/BrushStrengths.h"
+#include "state/ToolState.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

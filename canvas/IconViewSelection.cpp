@@ -3,10 +3,10 @@
 // removed by Unselect, and shown as a dotted marquee one pixel outside its cells.
 #include "canvas/IconView.h"
 
-#include "frame/ToolState.h"
 #include "framework/ClientDC.h"
 #include "framework/DC.h"
 #include "resources/Resource.h"
+#include "state/ToolState.h"
 
 CRect CIconView::Selection() const
 {

@@ -6,9 +6,9 @@
 #include "canvas/IconView.h"
 
 #include "document/IconDoc.h"
-#include "frame/ToolState.h"
 #include "framework/DC.h"
 #include "resources/Resource.h"
+#include "state/ToolState.h"
 
 namespace {
 

@@ -2,11 +2,9 @@
 #include "frame/MainFrame.h"
 
 #include "dialogs/SplashBitmapWnd.h"
-#include "editing/InternalClipboard.h"
 #include "frame/PaletteToolBar.h"
 #include "frame/Preferences.h"
 #include "frame/PreferencesDlg.h"
-#include "frame/ToolState.h"
 #include "framework/DataFiles.h"
 #include "framework/LockKeys.h"
 #include "framework/Platform.h"
@@ -17,6 +15,8 @@
 #include "resources/Menus.h"
 #include "resources/Resource.h"
 #include "resources/Toolbars.h"
+#include "state/InternalClipboard.h"
+#include "state/ToolState.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -121,7 +121,7 @@ bool CMainFrame::OnCreate()
     for (const Accelerator& accel : Accelerators())
         keys.emplace_back(QKeySequence(accel.key), accel.id);
     SetAccelerators(keys);
-    SetHelpSource(BuildHelpHtml);
+    SetHelpSource(BuildHelpHtml, HelpAnchor);
     setDockOptions(QMainWindow::AnimatedDocks);
     if (!CreateBars())
         return false;

@@ -1,14 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/Preferences.h"
 
-#include "frame/ToolState.h"
 #include "framework/Profile.h"
-
-#include <algorithm>
-
-BrushStrengths brushStrengths { 1, 1, 1, 1 };
-std::int32_t canvasDivisor = 2;
-std::array<std::int32_t, 3> cellSize { 12, 6, 4 };
+#include "state/ToolState.h"
 
 namespace {
 
@@ -17,17 +11,6 @@ const QString kTools = QStringLiteral("Tools");
 const QString kSettings = QStringLiteral("Settings");
 
 constexpr CRect kDefaultWindow { 10, 10, 600, 500 };
-constexpr int kLargeCells[3] = { 24, 12, 8 };
-
-void SetCanvas(int snapDiv)
-{
-    canvasDivisor = snapDiv == 0 ? 1 : 2;
-    for (std::size_t i = 0; i < cellSize.size(); ++i)
-        cellSize[i] = kLargeCells[i] / canvasDivisor;
-}
-
-int HeldWithinChannelRange(long long amount) { return int(std::clamp(amount, -255LL, 255LL)); }
-
 } // namespace
 
 void LoadWindowSettings(CRect& mainRect)
@@ -44,7 +27,8 @@ void LoadWindowSettings(CRect& mainRect)
     toolState.penSize
         = GetProfileInt(kTools, QStringLiteral("pen size"), kToolStateAtStartUp.penSize);
 
-    SetCanvas(GetProfileInt(kSettings, QStringLiteral("snap_div"), 1));
+    // "snap_div" 0 is the large canvas; anything else the small one.
+    SelectCanvas(GetProfileInt(kSettings, QStringLiteral("snap_div"), 1) == 0 ? 1 : 2);
 }
 
 void LoadStrengths()
@@ -73,7 +57,3 @@ void SaveSettings(const CRect& windowRect)
     // The sound option is restored to "on" at every exit, whatever the dialog stored.
     WriteProfileInt(kSettings, QStringLiteral("sound"), 1);
 }
-
-int CommandAmount(int strengthIndex) { return HeldWithinChannelRange(11LL * strengthIndex + 5); }
-
-int DensityBrushAmount(int strengthIndex) { return HeldWithinChannelRange(strengthIndex + 1LL); }

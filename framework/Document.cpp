@@ -3,12 +3,12 @@
 
 #include "framework/Archive.h"
 #include "framework/AtomicFileWriter.h"
+#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/LastFolder.h"
 #include "framework/Platform.h"
 #include "framework/Strings.h"
 #include "framework/View.h"
-#include "resources/Resource.h"
 
 #include <QFile>
 #include <QFileInfo>

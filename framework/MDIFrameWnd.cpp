@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/MDIFrameWnd.h"
 
+#include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/IdleCommandUpdates.h"
 #include "framework/MDIChildWnd.h"
 #include "framework/Platform.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
-#include "resources/HelpText.h"
-#include "resources/Resource.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -102,7 +101,11 @@ void CMDIFrameWnd::SetRecentFileSource(std::function<QStringList()> source)
     m_recentFiles = std::move(source);
 }
 
-void CMDIFrameWnd::SetHelpSource(std::function<QString()> html) { m_helpHtml = std::move(html); }
+void CMDIFrameWnd::SetHelpSource(std::function<QString()> html, std::function<QString(int)> anchor)
+{
+    m_helpHtml = std::move(html);
+    m_helpAnchor = std::move(anchor);
+}
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const
 {
@@ -475,7 +478,7 @@ bool CMDIFrameWnd::eventFilter(QObject* watched, QEvent* event)
 void CMDIFrameWnd::ShowCommandHelp(int id)
 {
     EndContextHelp();
-    OpenHelp(HelpAnchor(id));
+    OpenHelp(m_helpAnchor ? m_helpAnchor(id) : QString());
 }
 
 void CMDIFrameWnd::OnHelpTopics() { OpenHelp(QString()); }

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "framework/CmdTarget.h"
+#include "framework/Menu.h"
 #include "framework/Types.h"
-#include "resources/Menus.h"
 
 #include <QKeySequence>
 #include <QMainWindow>
@@ -44,8 +44,9 @@ public:
     void SetIdleMessage(const QString& text);
     // Gives the "Recent File" placeholder its current entries.
     void SetRecentFileSource(std::function<QStringList()> source);
-    // Where the help window's page comes from.
-    void SetHelpSource(std::function<QString()> html);
+    // Where the help window's page comes from, and the name of the anchor at which context
+    // help opens it for a command.
+    void SetHelpSource(std::function<QString()> html, std::function<QString(int)> anchor);
 
     QMdiArea* MdiArea() const { return m_mdiArea; }
     CMDIChildWnd* MDIGetActive() const;
@@ -116,6 +117,7 @@ private:
     std::function<CommandStrings(int)> m_commandStrings;
     std::function<QStringList()> m_recentFiles;
     std::function<QString()> m_helpHtml;
+    std::function<QString(int)> m_helpAnchor;
     const Menu* m_frameMenu = nullptr;
     const Menu* m_documentMenu = nullptr;
     const Menu* m_shownMenu = nullptr;

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/WinApp.h"
 
+#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/LastFolder.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/Platform.h"
 #include "framework/Profile.h"
-#include "resources/Resource.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -5,8 +5,8 @@
 
 #include "canvas/IconView.h"
 #include "document/IconDoc.h"
-#include "frame/ToolState.h"
 #include "resources/Resource.h"
+#include "state/ToolState.h"
 #include "support/AppHarness.h"
 #include "support/ViewDriver.h"
 

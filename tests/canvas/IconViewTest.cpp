@@ -6,9 +6,9 @@
 #include "frame/MainFrame.h"
 #include "frame/PaletteToolBar.h"
 #include "frame/Preferences.h"
-#include "frame/ToolState.h"
 #include "framework/Profile.h"
 #include "resources/Resource.h"
+#include "state/ToolState.h"
 #include "support/AppHarness.h"
 #include "support/ViewDriver.h"
 

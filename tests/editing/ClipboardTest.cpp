@@ -2,7 +2,7 @@
 // Cut, Copy and the two pastes, driven through the commands as the menus and keys run them;
 // the system clipboard's picture comes from the scripted platform.
 #include "canvas/CanvasFixture.h"
-#include "editing/InternalClipboard.h"
+#include "state/InternalClipboard.h"
 
 #include <functional>
 

@@ -4,9 +4,10 @@
 #include "frame/MainFrame.h"
 #include "frame/PaletteToolBar.h"
 #include "frame/Preferences.h"
-#include "frame/ToolState.h"
 #include "framework/Profile.h"
 #include "resources/Resource.h"
+#include "state/ProcessState.h"
+#include "state/ToolState.h"
 #include "support/AppHarness.h"
 #include "support/FreshProfile.h"
 
@@ -32,10 +33,7 @@ protected:
     void TearDown() override
     {
         AppHarness::ClearSettings();
-        toolState = kToolStateAtStartUp;
-        brushStrengths = { 1, 1, 1, 1 };
-        canvasDivisor = 2;
-        cellSize = { 12, 6, 4 };
+        ResetProcessState();
     }
 
     // Starts on the damaged file, checks the defaults took over, changes a choice, exits,

@@ -7,11 +7,12 @@
 #include "frame/PaletteToolBar.h"
 #include "frame/Preferences.h"
 #include "frame/PreferencesDlg.h"
-#include "frame/ToolState.h"
 #include "framework/Profile.h"
 #include "resources/CommandTexts.h"
 #include "resources/Resource.h"
 #include "resources/Toolbars.h"
+#include "state/ProcessState.h"
+#include "state/ToolState.h"
 #include "support/AppHarness.h"
 #include "support/ViewDriver.h"
 
@@ -113,10 +114,7 @@ protected:
     {
         AppHarness::ClearSettings();
         // Other suites' views read the process-wide records as a fresh start leaves them.
-        toolState = kToolStateAtStartUp;
-        brushStrengths = { 1, 1, 1, 1 };
-        canvasDivisor = 2;
-        cellSize = { 12, 6, 4 };
+        ResetProcessState();
     }
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/Preferences.h"
-#include "frame/ToolState.h"
 #include "framework/Profile.h"
+#include "state/ToolState.h"
 #include "support/FreshProfile.h"
 
 #include <climits>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editing/InternalClipboard.h"
+#include "state/InternalClipboard.h"
 
 InternalClipboard EmptyInternalClipboard()
 {

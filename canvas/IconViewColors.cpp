@@ -5,8 +5,8 @@
 // transparent, which makes the icon's corners look rounded.
 #include "canvas/IconView.h"
 
-#include "frame/Preferences.h"
 #include "framework/Platform.h"
+#include "state/BrushStrengths.h"
 
 #include <algorithm>
 

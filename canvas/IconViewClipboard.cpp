@@ -6,11 +6,11 @@
 
 #include "document/ColorTable.h"
 #include "document/IconDoc.h"
-#include "editing/InternalClipboard.h"
-#include "frame/ToolState.h"
 #include "framework/DC.h"
 #include "framework/Platform.h"
 #include "resources/Resource.h"
+#include "state/InternalClipboard.h"
+#include "state/ToolState.h"
 
 #include <algorithm>
 

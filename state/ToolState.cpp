@@ -1,4 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame/ToolState.h"
+#include "state/ToolState.h"
 
 ToolState toolState = kToolStateAtStartUp;
