@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the editor.
 #include "app/EditorApp.h"
+#include "framework/AtomicFileWriter.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/QtPlatform.h"
 #include "framework/TerminationSignals.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     // "Pixmora" on X11, the application id on Wayland.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pixmora.Pixmora"));
     SetPlatform(std::make_unique<QtPlatform>());
+    ReportFileSizeLimitAsWriteError();
 
     CEditorApp theApp;
     theApp.m_arguments = QApplication::arguments().mid(1);

@@ -2,6 +2,7 @@
 // Entry point of pixmora-cli. It needs no display: images are read and written through QImage,
 // which works under a plain QCoreApplication.
 #include "cli/Cli.h"
+#include "framework/AtomicFileWriter.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    ReportFileSizeLimitAsWriteError();
     QTextStream out(stdout);
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();

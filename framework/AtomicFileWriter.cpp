@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
@@ -221,3 +222,5 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* 
         *reason = Describe(*failure);
     return !failure;
 }
+
+void ReportFileSizeLimitAsWriteError() { std::signal(SIGXFSZ, SIG_IGN); }

@@ -33,3 +33,9 @@ std::unique_ptr<FileOutputCalls> SetFileOutputCalls(std::unique_ptr<FileOutputCa
 // its target receives the bytes. Returns false when the file could not be replaced, with why
 // (for example "No space left on device") in *reason when given; the file is then untouched.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// A write past the user's file-size limit (ulimit -f) raises SIGXFSZ, which by default ends the
+// process in the middle of a save, unsaved work included. Programs call this once at start: the
+// signal is then ignored and the write fails with EFBIG, which the writer reports like any
+// other failed write ("File too large").
+void ReportFileSizeLimitAsWriteError();

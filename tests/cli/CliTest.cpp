@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -306,4 +307,33 @@ TEST(Cli, TheProgramRunsWithoutADisplay)
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(out.endsWith(QStringLiteral("drawn: 32x32\n"))) << out.toStdString();
     EXPECT_EQ(cli({}).first, 2);
+}
+
+// A user file-size limit smaller than the icon must fail the save with the usual message and
+// leave the old file as it was, not end the process with SIGXFSZ half way through.
+TEST(Cli, AFileSizeLimitFailsTheSaveInsteadOfKillingTheProgram)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("in.png"));
+    ASSERT_TRUE(Square(48, qRgba(10, 20, 30, 255)).save(png));
+    const QString ico = dir.filePath(QStringLiteral("out.ico"));
+    ASSERT_EQ(RunInProcess({ QStringLiteral("create"), ico, png }).code, 0);
+    QFile old(ico);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QByteArray before = old.readAll();
+    old.close();
+
+    QProcess process;
+    process.setChildProcessModifier([] {
+        const rlimit small { 1024, 1024 };
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    });
+    process.start(QStringLiteral(PIXMORA_CLI_PATH), { QStringLiteral("create"), ico, png });
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(process.readAllStandardError().contains("Failed to save document."));
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
