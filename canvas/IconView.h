@@ -6,10 +6,11 @@
 // that mirror the images. Every pixel a tool or command writes goes through PaintPixel.
 //
 // The class is split by aspect: IconView.cpp (panel, PaintPixel, rendering, size and
-// background commands), IconViewMouse.cpp (mouse dispatch, rubber band, panel clicks, context
-// menu), IconViewBrushes.cpp, IconViewShapes.cpp, IconViewFill.cpp, IconViewSelection.cpp,
-// IconViewHistory.cpp (undo and redo), IconViewTransforms.cpp, IconViewColors.cpp,
-// IconViewClipboard.cpp and IconViewText.cpp (the commands that change a whole image).
+// background commands), IconViewMouse.cpp (mouse dispatch to the tools of ToolTable.h, rubber
+// band, panel clicks, context menu), IconViewBrushes.cpp, IconViewShapes.cpp,
+// IconViewFill.cpp, IconViewSelection.cpp, IconViewHistory.cpp (undo and redo),
+// IconViewTransforms.cpp, IconViewColors.cpp, IconViewClipboard.cpp and IconViewText.cpp (the
+// commands that change a whole image).
 #pragma once
 
 #include "document/IconTypes.h"
@@ -68,6 +69,8 @@ public:
     void OnLButtonDown(unsigned flags, CPoint point);
     void OnMouseMove(unsigned flags, CPoint point);
     void OnLButtonUp(unsigned flags, CPoint point);
+    // The undo history of the active image: the tools record their writes in it.
+    ChangeList& ActiveHistory() { return m_undo[std::size_t(m_nSize)]; }
     // point in screen coordinates; (-1, -1) when asked for from the keyboard.
     void OnContextMenu(CPoint point);
     void DrawRubberBand(CPoint a, CPoint b);
@@ -79,7 +82,6 @@ public:
     void ShadePixel(int x, int y, int dR, int dG, int dB);
 
     // Shapes (IconViewShapes.cpp)
-    void DrawShape();
     void DrawRowLine(CPoint a, CPoint b);
     void DrawColumnLine(CPoint a, CPoint b);
     void DrawRectangle(int left, int top, int right, int bottom);
@@ -188,10 +190,6 @@ private:
     // rendering and background changes use it.
     void WritePixel(int image, int x, int y, COLORREF colour, bool show);
     void OnPanelClick(CPoint point);
-    // The brush-like tool's action at cell: paint, erase, darken or lighten.
-    void ApplyBrush(CPoint cell);
-    // The undo history of the active image.
-    ChangeList& ActiveHistory() { return m_undo[std::size_t(m_nSize)]; }
     // Shape helpers (IconViewShapes.cpp)
     // pen is the outline's colour: the pen colour for a tool, black for the curved frame.
     void DrawRasterFigure(const CRect& box, bool ellipse, bool filled, COLORREF pen);

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Mouse input: presses, drags and releases on the canvas reach the current tool; presses
-// beside it reach the swatches, the swap button and the previews.
+// Mouse input: presses, drags and releases on the canvas reach the current tool (the tool
+// table's entry for the current tool id; an id with no tool does nothing); presses beside it
+// reach the swatches, the swap button and the previews.
 #include "canvas/IconView.h"
 
+#include "canvas/ToolTable.h"
 #include "document/IconDoc.h"
 #include "framework/ClientDC.h"
 #include "framework/DC.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/Platform.h"
 #include "resources/Menus.h"
-#include "resources/Resource.h"
-#include "state/BrushStrengths.h"
 #include "state/ToolState.h"
 
 #include <QApplication>
@@ -19,35 +19,6 @@
 #include <QMouseEvent>
 
 namespace {
-
-enum class ToolGroup { None, BrushLike, Shape, Selector, Fill, Move };
-
-ToolGroup GroupOf(int tool)
-{
-    switch (tool) {
-    case ID_TOOL_BRUSH:
-    case ID_TOOL_ERASER:
-    case ID_TOOL_DARKEN:
-    case ID_TOOL_LIGHTEN:
-        return ToolGroup::BrushLike;
-    case ID_TOOL_LINE:
-    case ID_TOOL_RECTANGLE:
-    case ID_TOOL_ELLIPSE:
-    case ID_TOOL_FILLED_RECTANGLE:
-    case ID_TOOL_FILLED_ELLIPSE:
-    case ID_TOOL_STRAIGHT_LINE_H:
-    case ID_TOOL_STRAIGHT_LINE_V:
-        return ToolGroup::Shape;
-    case ID_TOOL_SELECTOR:
-        return ToolGroup::Selector;
-    case ID_TOOL_FLOOD_FILL:
-        return ToolGroup::Fill;
-    case ID_MOVE_SELECTION:
-        return ToolGroup::Move;
-    default:
-        return ToolGroup::None;
-    }
-}
 
 unsigned FlagsOf(const QMouseEvent* event)
 {
@@ -90,27 +61,6 @@ CPoint CIconView::PointToCell(CPoint point) const
     return { (point.x - kCanvasOrigin) / c, (point.y - kCanvasOrigin) / c };
 }
 
-void CIconView::ApplyBrush(CPoint cell)
-{
-    const int amount = DensityBrushAmount(brushStrengths.densityBrushStrength);
-    switch (toolState.currentTool) {
-    case ID_TOOL_BRUSH:
-        PaintFootprint(cell.x, cell.y, m_penColor);
-        break;
-    case ID_TOOL_ERASER:
-        PaintFootprint(cell.x, cell.y, ICON_TRANSPARENT);
-        break;
-    case ID_TOOL_DARKEN:
-        ShadeFootprint(cell.x, cell.y, -amount);
-        break;
-    case ID_TOOL_LIGHTEN:
-        ShadeFootprint(cell.x, cell.y, amount);
-        break;
-    default:
-        break;
-    }
-}
-
 void CIconView::OnLButtonDown(unsigned flags, CPoint point)
 {
     if (!IsOnCanvas(point)) {
@@ -128,27 +78,8 @@ void CIconView::OnLButtonDown(unsigned flags, CPoint point)
         Invalidate(false);
         return;
     }
-    switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike: {
-        const RecordingScope recording(ActiveHistory());
-        ApplyBrush(m_pressCell);
-        break;
-    }
-    case ToolGroup::Fill: {
-        const RecordingScope recording(ActiveHistory());
-        FloodFillAt(m_pressCell.x, m_pressCell.y, m_fillColor);
-        break;
-    }
-    case ToolGroup::Shape:
-    case ToolGroup::Selector:
-        DrawRubberBand(m_pressCell, m_pressCell);
-        break;
-    case ToolGroup::Move:
-        BeginMove();
-        break;
-    case ToolGroup::None:
-        break;
-    }
+    if (const Tool* tool = FindTool(toolState.currentTool))
+        tool->Press(*this);
 }
 
 void CIconView::OnMouseMove(unsigned flags, CPoint point)
@@ -160,24 +91,8 @@ void CIconView::OnMouseMove(unsigned flags, CPoint point)
         return;
     const CPoint previous = m_curCell;
     m_curCell = PointToCell(point);
-    switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike: {
-        const RecordingScope recording(ActiveHistory());
-        ApplyBrush(m_curCell);
-        break;
-    }
-    case ToolGroup::Shape:
-    case ToolGroup::Selector:
-        DrawRubberBand(m_pressCell, previous);
-        DrawRubberBand(m_pressCell, m_curCell);
-        break;
-    case ToolGroup::Move:
-        MoveStep();
-        break;
-    case ToolGroup::Fill:
-    case ToolGroup::None:
-        break;
-    }
+    if (const Tool* tool = FindTool(toolState.currentTool))
+        tool->Drag(*this, previous);
 }
 
 void CIconView::OnLButtonUp(unsigned flags, CPoint point)
@@ -185,32 +100,10 @@ void CIconView::OnLButtonUp(unsigned flags, CPoint point)
     // Off the canvas or with a modifier the operation is abandoned where it stands.
     if (!IsOnCanvas(point) || (flags & (MK_SHIFT | MK_CONTROL)))
         return;
-    switch (GroupOf(toolState.currentTool)) {
-    case ToolGroup::BrushLike: {
-        const RecordingScope recording(ActiveHistory());
-        ApplyBrush(m_curCell);
-        break;
-    }
-    case ToolGroup::Fill: {
-        const RecordingScope recording(ActiveHistory());
-        FloodFillAt(m_curCell.x, m_curCell.y, m_fillColor);
-        break;
-    }
-    case ToolGroup::Shape: {
-        const RecordingScope recording(ActiveHistory());
-        DrawRubberBand(m_pressCell, m_curCell);
-        DrawShape();
-        break;
-    }
-    case ToolGroup::Selector:
-        DrawRubberBand(m_pressCell, m_curCell);
-        DrawShape();
-        break;
-    case ToolGroup::Move:
-        EndMove();
-        return;
-    case ToolGroup::None:
-        break;
+    if (const Tool* tool = FindTool(toolState.currentTool)) {
+        tool->Release(*this);
+        if (!tool->UpdatesViewsOnRelease())
+            return;
     }
     if (CIconDoc* doc = GetDocument())
         doc->UpdateAllViews(this, kRenderActiveImage);
@@ -224,43 +117,8 @@ void CIconView::DrawRubberBand(CPoint a, CPoint b)
     dc.IntersectClipRect(kCanvasOrigin, kCanvasOrigin, w + kCanvasOrigin, w + kCanvasOrigin);
     dc.SetROP2(R2_NOTXORPEN);
     dc.SelectObject(CPen(PS_DOT, 1, RGB(0, 0, 0)));
-    // The default white brush leaves closed figures' interiors unchanged in this mix mode.
-    const auto centre = [c](CPoint cell) {
-        return CPoint(c * cell.x + c / 2 + kCanvasOrigin, c * cell.y + c / 2 + kCanvasOrigin);
-    };
-    const CPoint pa = centre(a);
-    const CPoint pb = centre(b);
-    switch (toolState.currentTool) {
-    case ID_TOOL_RECTANGLE:
-    case ID_TOOL_FILLED_RECTANGLE:
-    case ID_TOOL_SELECTOR:
-        dc.Rectangle(pa.x, pa.y, pb.x, pb.y);
-        break;
-    case ID_TOOL_ELLIPSE:
-    case ID_TOOL_FILLED_ELLIPSE:
-        dc.Ellipse(pa.x, pa.y, pb.x, pb.y);
-        break;
-    case ID_TOOL_LINE:
-        dc.MoveTo(pa);
-        dc.LineTo(pb);
-        break;
-    case ID_TOOL_STRAIGHT_LINE_H:
-        dc.MoveTo(pa);
-        dc.LineTo(pb.x, pa.y);
-        break;
-    case ID_TOOL_STRAIGHT_LINE_V:
-        dc.MoveTo(pa);
-        dc.LineTo(pa.x, pb.y);
-        break;
-    case ID_MOVE_SELECTION:
-        // Here a and b are the corners of a rectangle of cells; the band lies one pixel
-        // outside its cells.
-        dc.Rectangle(c * std::min(a.x, b.x) + 4, c * std::min(a.y, b.y) + 4,
-            c * std::max(a.x, b.x) + 6, c * std::max(a.y, b.y) + 6);
-        break;
-    default:
-        break;
-    }
+    if (const Tool* tool = FindTool(toolState.currentTool))
+        tool->DrawBand(dc, a, b, c);
 }
 
 void CIconView::ShowPositionMarks(CPoint point)

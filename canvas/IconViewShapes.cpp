@@ -7,7 +7,6 @@
 
 #include "document/IconDoc.h"
 #include "framework/DC.h"
-#include "resources/Resource.h"
 #include "state/ToolState.h"
 
 namespace {
@@ -24,46 +23,6 @@ CPoint PushedEnd(CPoint a, CPoint b)
 }
 
 } // namespace
-
-void CIconView::DrawShape()
-{
-    const CPoint a = m_pressCell;
-    const CPoint b = m_curCell;
-    if (a == b)
-        return;
-    const CRect box(
-        std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
-    switch (toolState.currentTool) {
-    case ID_TOOL_LINE:
-        DrawLine(a, b);
-        break;
-    case ID_TOOL_STRAIGHT_LINE_H:
-        DrawRowLine(a, b);
-        break;
-    case ID_TOOL_STRAIGHT_LINE_V:
-        DrawColumnLine(a, b);
-        break;
-    case ID_TOOL_RECTANGLE:
-        DrawRectangle(box.left, box.top, box.right, box.bottom);
-        break;
-    case ID_TOOL_FILLED_RECTANGLE:
-        DrawFilledRectangle(box.left, box.top, box.right, box.bottom);
-        break;
-    case ID_TOOL_ELLIPSE:
-        DrawEllipse(box.left, box.top, box.right, box.bottom);
-        break;
-    case ID_TOOL_FILLED_ELLIPSE:
-        DrawFilledEllipse(box.left, box.top, box.right, box.bottom);
-        break;
-    case ID_TOOL_SELECTOR:
-        SetSelection(box);
-        toolState.currentTool = toolState.previousTool;
-        Invalidate(true);
-        break;
-    default:
-        break;
-    }
-}
 
 void CIconView::DrawRowLine(CPoint a, CPoint b)
 {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/MainFrame.h"
 
+#include "canvas/ToolTable.h"
 #include "dialogs/SplashBitmapWnd.h"
 #include "frame/PaletteToolBar.h"
 #include "frame/Preferences.h"
@@ -31,10 +32,17 @@
 
 namespace {
 
-bool IsBrushLikeTool(int tool)
+// The frame's command table: a command for each tool its palette button or menu item makes
+// current, then the frame's own commands.
+CommandMap<CMainFrame> WithToolCommands(std::initializer_list<CommandEntry<CMainFrame>> own)
 {
-    return tool == ID_TOOL_BRUSH || tool == ID_TOOL_ERASER || tool == ID_TOOL_DARKEN
-        || tool == ID_TOOL_LIGHTEN;
+    CommandMap<CMainFrame> map;
+    for (const ToolEntry& entry : ToolTable())
+        if (entry.tool->ChosenByTheFrame())
+            map.push_back(
+                OnCommandRange(entry.id, entry.id, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool));
+    map.insert(map.end(), own);
+    return map;
 }
 
 void PlayDataSound(const char* name)
@@ -274,17 +282,7 @@ void CMainFrame::OnDestroyFrame()
 
 bool CMainFrame::OnCmdMsg(int id, CCmdUI* pCmdUI)
 {
-    static const CommandMap<CMainFrame> map = {
-        OnCommandRange(
-            ID_TOOL_BRUSH, ID_TOOL_FLOOD_FILL, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
-        OnCommandRange(
-            ID_TOOL_ERASER, ID_TOOL_ERASER, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
-        OnCommandRange(
-            ID_TOOL_DARKEN, ID_TOOL_LIGHTEN, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
-        OnCommandRange(ID_TOOL_STRAIGHT_LINE_H, ID_TOOL_STRAIGHT_LINE_V, &CMainFrame::OnTool,
-            &CMainFrame::OnUpdateTool),
-        OnCommandRange(
-            ID_TOOL_SELECTOR, ID_TOOL_SELECTOR, &CMainFrame::OnTool, &CMainFrame::OnUpdateTool),
+    static const CommandMap<CMainFrame> map = WithToolCommands({
         OnCommandRange(
             ID_PEN_1X1, ID_PEN_ROUND, &CMainFrame::OnPenSize, &CMainFrame::OnUpdatePenSize),
         OnCommand(ID_ANTI_ALIAS, &CMainFrame::OnAntiAlias, &CMainFrame::OnUpdateAntiAlias),
@@ -294,13 +292,13 @@ bool CMainFrame::OnCmdMsg(int id, CCmdUI* pCmdUI)
             &CMainFrame::OnUpdateViewBrushPalette),
         OnCommand(ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolbar, &CMainFrame::OnUpdateViewToolbar),
         OnCommand(ID_PREFERENCES, &CMainFrame::OnPreferences),
-    };
+    });
     return DispatchCommand(*this, map, id, pCmdUI) || CMDIFrameWnd::OnCmdMsg(id, pCmdUI);
 }
 
 void CMainFrame::OnTool(int id)
 {
-    if (id == ID_TOOL_SELECTOR)
+    if (const Tool* tool = FindTool(id); tool && tool->RemembersPreviousTool())
         toolState.previousTool = toolState.currentTool;
     toolState.currentTool = id;
     PlayDataSound("tool.wav");
@@ -320,7 +318,8 @@ void CMainFrame::OnPenSize(int id)
 
 void CMainFrame::OnUpdatePenSize(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(IsBrushLikeTool(toolState.currentTool));
+    const Tool* tool = FindTool(toolState.currentTool);
+    pCmdUI->Enable(tool && tool->UsesPenSizes());
     pCmdUI->SetCheck(toolState.penSize == pCmdUI->m_nID ? 1 : 0);
 }
 
