@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/PreferencesDlg.h"
 #include "frame/Preferences.h"
+#include "frame/ToolState.h"
 #include "framework/Platform.h"
 #include "framework/Profile.h"
 #include "support/FreshProfile.h"
@@ -203,4 +204,23 @@ TEST_F(PreferencesDlgTest, AStoredIndexNoButtonShowsSurvivesOk)
     EXPECT_EQ(GetProfileInt("Settings", "bca", -1), 5);
     EXPECT_EQ(GetProfileInt("Settings", "snap_div", -1), 3);
     EXPECT_EQ(brushStrengths.colorBrushStrength, 5);
+}
+
+TEST_F(PreferencesDlgTest, TheStoreKeepsEachKeyWhereItWasFirstWritten)
+{
+    // An exit, then OK in the dialog: every persisted integer once, in a fixed order.
+    toolState = { 32838, 32772, 32822, 0 };
+    brushStrengths = { 0, 1, 2, 5 };
+    SaveSettings(CRect(-4, 20, 300, 260));
+    toolState = kToolStateAtStartUp;
+    RunWith([](CPreferencesDlg& dlg) {
+        dlg.accept();
+        return IDOK;
+    });
+    QFile file(ProfileFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+        "[Position]\nleft=-4\nright=300\ntop=20\nbottom=260\n\n"
+        "[Tools]\nlast=32838\nanti alias=0\npen size=32822\n\n"
+        "[Settings]\ncda=5\nbda=2\ncca=1\nbca=0\nsound=1\nsnap_div=0\n");
 }
