@@ -50,6 +50,13 @@ QWidget* MakePicture(QWidget* parent)
     return picture;
 }
 
+QLabel* MakeIcon(QWidget* parent)
+{
+    auto* icon = new QLabel(parent);
+    icon->setPixmap(parent->windowIcon().pixmap(32, 32));
+    return icon;
+}
+
 } // namespace
 
 CDialog::CDialog(const DialogTemplate& dialogTemplate, QWidget* parent, Qt::WindowFlags flags)
@@ -108,6 +115,8 @@ QWidget* CDialog::CreateControl(const DialogControl& control)
         return MakeBlackFrame(this);
     case ControlKind::Picture:
         return MakePicture(this);
+    case ControlKind::Icon:
+        return MakeIcon(this);
     }
     Q_UNREACHABLE();
 }

@@ -33,6 +33,7 @@ enum class ControlKind {
     StaticText, // plain text, wrapped, from the top left
     BlackFrame, // a black outline
     Picture, // an empty area, used only for its rectangle; it takes no mouse input
+    Icon, // the program's icon
 };
 
 // Style bits of a template row.
