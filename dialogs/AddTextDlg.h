@@ -23,10 +23,10 @@ class CAddTextDlg : public CDialog {
     Q_OBJECT
 public:
     // source is the n x n surface the text is applied to; it is not owned and must outlive
-    // the dialog.
+    // the dialog. DoModal answers IDOK when the text was applied, IDCANCEL otherwise.
     CAddTextDlg(CBitmap* source, int n, QWidget* parent = nullptr);
 
-    // DoModal answers IDOK when the text was applied, IDCANCEL otherwise.
+    // The edit box the text is typed in.
     QLineEdit* TextEdit() const;
 
     // The preview area in client pixels: a square backdrop with the image framed at its centre.
