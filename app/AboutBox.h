@@ -2,9 +2,9 @@
 // CAboutBox: the program's name, version and copyright.
 #pragma once
 
-#include <QDialog>
+#include "framework/Dialog.h"
 
-class CAboutBox : public QDialog {
+class CAboutBox : public CDialog {
     Q_OBJECT
 public:
     explicit CAboutBox(QWidget* parent = nullptr);

@@ -11,7 +11,6 @@
 #include "framework/DataFiles.h"
 #include "framework/DocTemplate.h"
 #include "framework/FileDropTarget.h"
-#include "framework/Platform.h"
 #include "framework/Profile.h"
 #include "resources/CommandTexts.h"
 #include "resources/Resource.h"
@@ -168,7 +167,7 @@ bool CEditorApp::OnCmdMsg(int id, CCmdUI* pCmdUI)
 void CEditorApp::OnHelpAbout()
 {
     CAboutBox about(GetMainWnd());
-    platform().DoModal(about);
+    about.DoModal();
 }
 
 void CEditorApp::OnHelpTipOfTheDay()

@@ -2,96 +2,54 @@
 #include "dialogs/AddTextDlg.h"
 
 #include "framework/DC.h"
-#include "framework/DialogUnits.h"
 #include "framework/QtColor.h"
 #include "resources/Resource.h"
 
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QPushButton>
 
 namespace {
 
-enum class Kind { DefaultButton, Button, Edit, NudgeButton };
+using enum ControlKind;
 
-using Control = ControlTemplate<Kind>;
-
-// The dialog template, in tab order.
-constexpr Control kTemplate[] = {
-    { IDC_TEXT_EDIT, Kind::Edit, "", 7, 7, 107, 14 },
-    { IDOK, Kind::DefaultButton, "Apply Text", 124, 7, 55, 14 },
-    { IDCANCEL, Kind::Button, "Cancel", 124, 32, 55, 14 },
-    { IDC_TEXT_FONT, Kind::Button, "Get Font...", 124, 57, 55, 14 },
-    { IDC_TEXT_UP, Kind::NudgeButton, "text up", 68, 25, 46, 14 },
-    { IDC_TEXT_LEFT, Kind::NudgeButton, "<---", 68, 41, 19, 14 },
-    { IDC_TEXT_RIGHT, Kind::NudgeButton, "--->", 95, 41, 19, 14 },
-    { IDC_TEXT_DOWN, Kind::NudgeButton, "text down", 68, 57, 46, 14 },
+// In tab order.
+constexpr DialogControl kControls[] = {
+    { IDC_TEXT_EDIT, Edit, "", 7, 7, 107, 14 },
+    { IDOK, DefPushButton, "Apply Text", 124, 7, 55, 14 },
+    { IDCANCEL, PushButton, "Cancel", 124, 32, 55, 14 },
+    { IDC_TEXT_FONT, PushButton, "Get Font...", 124, 57, 55, 14 },
+    { IDC_TEXT_UP, PushButton, "text up", 68, 25, 46, 14 },
+    { IDC_TEXT_LEFT, PushButton, "<---", 68, 41, 19, 14 },
+    { IDC_TEXT_RIGHT, PushButton, "--->", 95, 41, 19, 14 },
+    { IDC_TEXT_DOWN, PushButton, "text down", 68, 57, 46, 14 },
 };
-constexpr int kDialogWidth = 186;
-constexpr int kDialogHeight = 77;
+constexpr DialogTemplate kTemplate { "Add Text", 186, 77, kControls };
 
 constexpr COLORREF kGlyph = RGB(255, 255, 255);
 
 } // namespace
 
 CAddTextDlg::CAddTextDlg(CBitmap* source, int n, QWidget* parent)
-    : QDialog(parent,
+    : CDialog(kTemplate, parent,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
             | Qt::WindowContextHelpButtonHint)
     , m_pSource(source)
     , m_n(n)
 {
-    setWindowTitle(QStringLiteral("Add Text"));
-    CreateControls();
+    connect(TextEdit(), &QLineEdit::textChanged, this, &CAddTextDlg::OnChangeText);
+    ConnectClicked(IDC_TEXT_FONT, &CAddTextDlg::OnGetFont);
+    ConnectClicked(IDC_TEXT_LEFT, &CAddTextDlg::OnTextLeft);
+    ConnectClicked(IDC_TEXT_RIGHT, &CAddTextDlg::OnTextRight);
+    ConnectClicked(IDC_TEXT_DOWN, &CAddTextDlg::OnTextDown);
+    ConnectClicked(IDC_TEXT_UP, &CAddTextDlg::OnTextUp);
     m_screen = QImage(size(), QImage::Format_RGB32);
     m_screen.fill(palette().color(QPalette::Window));
 }
 
-void CAddTextDlg::CreateControls()
-{
-    const DialogUnits units(font());
-    setFixedSize(units.Size(kDialogWidth, kDialogHeight));
+QLineEdit* CAddTextDlg::TextEdit() const { return GetDlgItem<QLineEdit>(IDC_TEXT_EDIT); }
 
-    for (const Control& control : kTemplate) {
-        const QString text = QString::fromLatin1(control.text);
-        QWidget* widget = nullptr;
-        if (control.kind == Kind::Edit) {
-            auto* edit = new QLineEdit(this);
-            connect(edit, &QLineEdit::textChanged, this, &CAddTextDlg::OnChangeText);
-            widget = edit;
-        } else {
-            auto* button = new QPushButton(text, this);
-            button->setDefault(control.kind == Kind::DefaultButton);
-            widget = button;
-        }
-        widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(units.Rect(control));
-    }
-
-    const auto onClick = [this](int id, void (CAddTextDlg::*handler)()) {
-        connect(static_cast<QPushButton*>(GetDlgItem(id)), &QPushButton::clicked, this, handler);
-    };
-    onClick(IDOK, &CAddTextDlg::accept);
-    onClick(IDCANCEL, &CAddTextDlg::reject);
-    onClick(IDC_TEXT_FONT, &CAddTextDlg::OnGetFont);
-    onClick(IDC_TEXT_LEFT, &CAddTextDlg::OnTextLeft);
-    onClick(IDC_TEXT_RIGHT, &CAddTextDlg::OnTextRight);
-    onClick(IDC_TEXT_DOWN, &CAddTextDlg::OnTextDown);
-    onClick(IDC_TEXT_UP, &CAddTextDlg::OnTextUp);
-}
-
-QWidget* CAddTextDlg::GetDlgItem(int id) const
-{
-    return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
-}
-
-QLineEdit* CAddTextDlg::TextEdit() const
-{
-    return static_cast<QLineEdit*>(GetDlgItem(IDC_TEXT_EDIT));
-}
-
-int CAddTextDlg::DoModal() { return platform().DoModal(*this); }
+void CAddTextDlg::DoDataExchange(CDataExchange& dx) { dx.Text(IDC_TEXT_EDIT, m_text); }
 
 CPoint CAddTextDlg::FrameTopLeft() const
 {
@@ -150,7 +108,7 @@ void CAddTextDlg::WriteText(CDC& dc, COLORREF colour) const
 
 void CAddTextDlg::Recompose()
 {
-    m_text = TextEdit()->text();
+    UpdateData(true);
     MakePreview();
     CopySourceToPreview(); // drops the text written before
     {
@@ -187,9 +145,9 @@ void CAddTextDlg::OnGetFont()
     m_bFontChosen = true;
 }
 
-void CAddTextDlg::accept()
+void CAddTextDlg::OnOK()
 {
-    m_text = TextEdit()->text();
+    UpdateData(true);
     {
         CDC sourceDC(m_pSource);
         WriteText(sourceDC, m_textColor);
@@ -199,7 +157,7 @@ void CAddTextDlg::accept()
     m_bmpGlyphs.CreateCompatibleBitmap(m_n, m_n);
     CDC glyphDC(&m_bmpGlyphs);
     WriteText(glyphDC, kGlyph);
-    QDialog::accept();
+    EndDialog(IDOK);
 }
 
 bool CAddTextDlg::IsGlyphPixel(int x, int y) const { return m_bmpGlyphs.GetPixel(x, y) == kGlyph; }

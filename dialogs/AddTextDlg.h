@@ -8,10 +8,9 @@
 #pragma once
 
 #include "framework/Bitmap.h"
-#include "framework/Platform.h"
+#include "framework/Dialog.h"
 #include "framework/Types.h"
 
-#include <QDialog>
 #include <QFont>
 #include <QImage>
 #include <QString>
@@ -20,19 +19,14 @@
 class CDC;
 class QLineEdit;
 
-class CAddTextDlg : public QDialog {
+class CAddTextDlg : public CDialog {
     Q_OBJECT
 public:
     // source is the n x n surface the text is applied to; it is not owned and must outlive
-    // the dialog.
+    // the dialog. DoModal answers IDOK when the text was applied, IDCANCEL otherwise.
     CAddTextDlg(CBitmap* source, int n, QWidget* parent = nullptr);
 
-    // Runs the dialog modally through the platform; IDOK when the text was applied, IDCANCEL
-    // otherwise.
-    int DoModal();
-
-    // The control with the given id (IDOK, IDCANCEL, IDC_TEXT_*), or none.
-    QWidget* GetDlgItem(int id) const;
+    // The edit box the text is typed in.
     QLineEdit* TextEdit() const;
 
     // The preview area in client pixels: a square backdrop with the image framed at its centre.
@@ -72,15 +66,14 @@ public:
     int m_y = 1;
     QString m_text;
 
-public slots:
-    // "Apply Text": writes the text on the source and ends the dialog with IDOK.
-    void accept() override;
-
 protected:
+    // The edit box with m_text.
+    void DoDataExchange(CDataExchange& dx) override;
+    // "Apply Text": writes the text on the source and ends the dialog with IDOK.
+    void OnOK() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void CreateControls();
     void Nudge(int dx, int dy);
     void MakePreview();
     void CopySourceToPreview();

@@ -2,20 +2,16 @@
 #include "dialogs/StartupTipDlg.h"
 
 #include "framework/DataFiles.h"
-#include "framework/DialogUnits.h"
 #include "framework/Platform.h"
 #include "framework/Profile.h"
 #include "resources/Artwork.h"
 #include "resources/CommandTexts.h"
 #include "resources/Resource.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 
 #include <array>
 #include <climits>
@@ -33,21 +29,18 @@ const QString kTimeStamp = QStringLiteral("TimeStamp");
 // NUL bytes) cannot hold the dialog for long.
 constexpr int kMaxPiecesPerSearch = 10000;
 
-enum class Kind { BlackFrame, TipText, CheckBox, Button, DefaultButton, Panel };
+using enum ControlKind;
 
-using Control = ControlTemplate<Kind>;
-
-// The dialog template, in tab order.
-constexpr std::array<Control, 6> kTemplate { {
-    { 0, Kind::BlackFrame, "", 12, 11, 207, 123 },
-    { IDC_TIP_TEXT, Kind::TipText, "", 28, 63, 177, 60 },
-    { IDC_TIP_STARTUP, Kind::CheckBox, "&Show Tips on StartUp", 13, 146, 85, 10 },
-    { IDC_TIP_NEXT, Kind::Button, "&Next Tip", 109, 143, 50, 14 },
-    { IDOK, Kind::DefaultButton, "&Close", 168, 143, 50, 14 },
-    { IDC_TIP_PANEL, Kind::Panel, "", 20, 17, 190, 111 },
-} };
-constexpr int kDialogWidth = 231;
-constexpr int kDialogHeight = 164;
+// In tab order. The panel is painted by the dialog itself, behind the tip.
+constexpr DialogControl kControls[] = {
+    { 0, BlackFrame, "", 12, 11, 207, 123 },
+    { IDC_TIP_TEXT, StaticText, "", 28, 63, 177, 60 },
+    { IDC_TIP_STARTUP, CheckBox, "&Show Tips on StartUp", 13, 146, 85, 10 },
+    { IDC_TIP_NEXT, PushButton, "&Next Tip", 109, 143, 50, 14 },
+    { IDOK, DefPushButton, "&Close", 168, 143, 50, 14 },
+    { IDC_TIP_PANEL, Picture, "", 20, 17, 190, 111 },
+};
+constexpr DialogTemplate kTemplate { "Pixmora tip of the day", 231, 164, kControls };
 
 // The file's status-change time in the classic 24-character layout, for example
 // "Wed Jan 02 02:03:55 1980". The names are spelled out here rather than taken from the
@@ -88,6 +81,16 @@ bool IsTip(const QByteArray& piece)
     }
 }
 
+// The tip sits on white, like the panel around it, whatever the desktop's colours.
+void ShowOnWhite(QWidget& control)
+{
+    control.setAutoFillBackground(true);
+    QPalette white = control.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    control.setPalette(white);
+}
+
 void ReportTroubleReading() { AfxMessageBox(LoadResourceString(IDS_TIPS_FILE_ERROR), MB_OK); }
 
 } // namespace
@@ -98,10 +101,10 @@ CStartupTipDlg::CStartupTipDlg(QWidget* parent)
 }
 
 CStartupTipDlg::CStartupTipDlg(QWidget* parent, const QString& tipsFile)
-    : QDialog(parent)
+    : CDialog(kTemplate, parent)
 {
-    setWindowTitle(QStringLiteral("Pixmora tip of the day"));
-    CreateControls();
+    ShowOnWhite(*GetDlgItem(IDC_TIP_TEXT));
+    ConnectClicked(IDC_TIP_NEXT, &CStartupTipDlg::OnNextTip);
     m_bStartup = GetProfileInt(kSection, kStartUp, 0) == 0 ? 1 : 0;
     OpenTipsFile(tipsFile);
 }
@@ -190,93 +193,16 @@ void CStartupTipDlg::GetNextTip()
     m_strTip = LoadResourceString(IDS_TIPS_FILE_ERROR);
 }
 
-void CStartupTipDlg::CreateControls()
+void CStartupTipDlg::DoDataExchange(CDataExchange& dx)
 {
-    const DialogUnits units(font());
-    setFixedSize(units.Size(kDialogWidth, kDialogHeight));
-
-    for (const Control& control : kTemplate) {
-        const QString text = QString::fromLatin1(control.text);
-        QWidget* widget = nullptr;
-        switch (control.kind) {
-        case Kind::BlackFrame: {
-            auto* frame = new QFrame(this);
-            frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-            QPalette black = frame->palette();
-            black.setColor(QPalette::WindowText, Qt::black);
-            frame->setPalette(black);
-            widget = frame;
-            break;
-        }
-        case Kind::TipText: {
-            // The tip sits on white, like the panel around it, whatever the desktop's colours.
-            auto* label = new QLabel(this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-            label->setAutoFillBackground(true);
-            QPalette white = label->palette();
-            white.setColor(QPalette::Window, Qt::white);
-            white.setColor(QPalette::WindowText, Qt::black);
-            label->setPalette(white);
-            widget = label;
-            break;
-        }
-        case Kind::CheckBox:
-            widget = new QCheckBox(text, this);
-            break;
-        case Kind::Button:
-        case Kind::DefaultButton: {
-            auto* button = new QPushButton(text, this);
-            const bool isClose = control.kind == Kind::DefaultButton;
-            button->setDefault(isClose);
-            button->setAutoDefault(isClose);
-            if (isClose)
-                connect(button, &QPushButton::clicked, this, &CStartupTipDlg::accept);
-            else
-                connect(button, &QPushButton::clicked, this, &CStartupTipDlg::OnNextTip);
-            widget = button;
-            break;
-        }
-        case Kind::Panel:
-            // Only its rectangle is used: paintEvent draws the panel there.
-            widget = new QWidget(this);
-            widget->setAttribute(Qt::WA_TransparentForMouseEvents);
-            widget->lower();
-            break;
-        }
-        if (control.id != 0)
-            widget->setObjectName(QString::number(control.id));
-        widget->setGeometry(units.Rect(control));
-    }
-}
-
-QWidget* CStartupTipDlg::GetDlgItem(int id) const
-{
-    return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
-}
-
-void CStartupTipDlg::UpdateData(bool saveAndValidate)
-{
-    auto* check = static_cast<QCheckBox*>(GetDlgItem(IDC_TIP_STARTUP));
-    if (saveAndValidate) {
-        m_bStartup = check->isChecked() ? 1 : 0;
-        return;
-    }
-    check->setChecked(m_bStartup != 0);
-    static_cast<QLabel*>(GetDlgItem(IDC_TIP_TEXT))->setText(m_strTip);
+    dx.Check(IDC_TIP_STARTUP, m_bStartup);
+    dx.Text(IDC_TIP_TEXT, m_strTip);
 }
 
 void CStartupTipDlg::OnInitDialog()
 {
-    UpdateData(false);
+    CDialog::OnInitDialog();
     GetDlgItem(IDC_TIP_NEXT)->setEnabled(HasTipsFile());
-}
-
-int CStartupTipDlg::DoModal()
-{
-    OnInitDialog();
-    return platform().DoModal(*this);
 }
 
 void CStartupTipDlg::OnNextTip()
@@ -286,10 +212,9 @@ void CStartupTipDlg::OnNextTip()
     UpdateData(false);
 }
 
-void CStartupTipDlg::accept()
+void CStartupTipDlg::OnOK()
 {
-    UpdateData(true);
-    QDialog::accept();
+    CDialog::OnOK();
     WriteProfileInt(kSection, kStartUp, m_bStartup ? 0 : 1);
 }
 

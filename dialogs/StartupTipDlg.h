@@ -11,13 +11,14 @@
 // stamp when "FilePos" was last reset; a different stamp starts the walk at the top again).
 #pragma once
 
-#include <QDialog>
+#include "framework/Dialog.h"
+
 #include <QString>
 
 #include <cstdio>
 #include <memory>
 
-class CStartupTipDlg : public QDialog {
+class CStartupTipDlg : public CDialog {
     Q_OBJECT
 public:
     // The longest piece of a line read as one tip, in bytes.
@@ -38,23 +39,19 @@ public:
     int m_bStartup = 1;
     QString m_strTip;
 
-    // Moves the members into the controls (false) or the check box into m_bStartup (true).
-    void UpdateData(bool saveAndValidate);
     // Shows the members; "&Next Tip" is disabled when there is no tips file to read.
-    void OnInitDialog();
-    // Runs the dialog modally (through the platform, so tests can answer it); IDOK or IDCANCEL.
-    int DoModal();
+    void OnInitDialog() override;
     // Makes the next tip of the file the current one, wrapping at the end of the file.
     void GetNextTip();
 
     bool HasTipsFile() const { return m_pStream != nullptr; }
-    // The control with the given id (IDOK is "&Close"), or null.
-    QWidget* GetDlgItem(int id) const;
-
-    // "&Close": keeps the check box's choice in "StartUp". Escape and the close box do not.
-    void accept() override;
 
 protected:
+    // The check box with m_bStartup, the tip's text with m_strTip.
+    void DoDataExchange(CDataExchange& dx) override;
+    // "&Close" (IDOK): keeps the check box's choice in "StartUp". Escape and the close box
+    // do not.
+    void OnOK() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -62,7 +59,6 @@ private:
         void operator()(std::FILE* stream) const { std::fclose(stream); }
     };
 
-    void CreateControls();
     void OpenTipsFile(const QString& tipsFile);
     void OnNextTip();
     // Reads the next piece of a line; false at the end of the file or on a read error.

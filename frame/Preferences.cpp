@@ -1,59 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame/Preferences.h"
 
-#include "framework/Profile.h"
+#include "frame/PersistedSettings.h"
 #include "state/ToolState.h"
 
 namespace {
 
-const QString kPosition = QStringLiteral("Position");
-const QString kTools = QStringLiteral("Tools");
-const QString kSettings = QStringLiteral("Settings");
+// A field of a record and the setting it is kept in.
+template <typename Record> struct StoredField {
+    const PersistedSetting& setting;
+    int Record::*field;
+};
 
-constexpr CRect kDefaultWindow { 10, 10, 600, 500 };
+// Each in the order the fields are written, which is the order of the keys in the file.
+const StoredField<CRect> kWindowEdges[] = {
+    { kWindowLeft, &CRect::left },
+    { kWindowRight, &CRect::right },
+    { kWindowTop, &CRect::top },
+    { kWindowBottom, &CRect::bottom },
+};
+const StoredField<ToolState> kToolChoices[] = {
+    { kLastTool, &ToolState::currentTool },
+    { kAntiAlias, &ToolState::antiAlias },
+    { kPenSize, &ToolState::penSize },
+};
+const StoredField<BrushStrengths> kStrengths[] = {
+    { kDensityCommandStrength, &BrushStrengths::densityCommandStrength },
+    { kDensityBrushStrength, &BrushStrengths::densityBrushStrength },
+    { kColorCommandStrength, &BrushStrengths::colorCommandStrength },
+    { kColorBrushStrength, &BrushStrengths::colorBrushStrength },
+};
+
+template <typename Record, std::size_t N>
+void Load(Record& record, const StoredField<Record> (&fields)[N])
+{
+    for (const StoredField<Record>& each : fields)
+        record.*each.field = ReadSetting(each.setting);
+}
+
+template <typename Record, std::size_t N>
+void Save(const Record& record, const StoredField<Record> (&fields)[N])
+{
+    for (const StoredField<Record>& each : fields)
+        WriteSetting(each.setting, record.*each.field);
+}
+
 } // namespace
 
 void LoadWindowSettings(CRect& mainRect)
 {
-    mainRect.left = GetProfileInt(kPosition, QStringLiteral("left"), kDefaultWindow.left);
-    mainRect.right = GetProfileInt(kPosition, QStringLiteral("right"), kDefaultWindow.right);
-    mainRect.top = GetProfileInt(kPosition, QStringLiteral("top"), kDefaultWindow.top);
-    mainRect.bottom = GetProfileInt(kPosition, QStringLiteral("bottom"), kDefaultWindow.bottom);
-
-    toolState.currentTool
-        = GetProfileInt(kTools, QStringLiteral("last"), kToolStateAtStartUp.currentTool);
-    toolState.antiAlias
-        = GetProfileInt(kTools, QStringLiteral("anti alias"), kToolStateAtStartUp.antiAlias);
-    toolState.penSize
-        = GetProfileInt(kTools, QStringLiteral("pen size"), kToolStateAtStartUp.penSize);
-
+    Load(mainRect, kWindowEdges);
+    Load(toolState, kToolChoices);
     // "snap_div" 0 is the large canvas; anything else the small one.
-    SelectCanvas(GetProfileInt(kSettings, QStringLiteral("snap_div"), 1) == 0 ? 1 : 2);
+    SelectCanvas(ReadSetting(kCanvasChoice) == 0 ? 1 : 2);
 }
 
-void LoadStrengths()
-{
-    brushStrengths.densityCommandStrength = GetProfileInt(kSettings, QStringLiteral("cda"), 1);
-    brushStrengths.densityBrushStrength = GetProfileInt(kSettings, QStringLiteral("bda"), 1);
-    brushStrengths.colorCommandStrength = GetProfileInt(kSettings, QStringLiteral("cca"), 1);
-    brushStrengths.colorBrushStrength = GetProfileInt(kSettings, QStringLiteral("bca"), 1);
-}
+void LoadStrengths() { Load(brushStrengths, kStrengths); }
 
 void SaveSettings(const CRect& windowRect)
 {
-    WriteProfileInt(kPosition, QStringLiteral("left"), windowRect.left);
-    WriteProfileInt(kPosition, QStringLiteral("right"), windowRect.right);
-    WriteProfileInt(kPosition, QStringLiteral("top"), windowRect.top);
-    WriteProfileInt(kPosition, QStringLiteral("bottom"), windowRect.bottom);
-
-    WriteProfileInt(kTools, QStringLiteral("last"), toolState.currentTool);
-    WriteProfileInt(kTools, QStringLiteral("anti alias"), toolState.antiAlias);
-    WriteProfileInt(kTools, QStringLiteral("pen size"), toolState.penSize);
-
-    WriteProfileInt(kSettings, QStringLiteral("cda"), brushStrengths.densityCommandStrength);
-    WriteProfileInt(kSettings, QStringLiteral("bda"), brushStrengths.densityBrushStrength);
-    WriteProfileInt(kSettings, QStringLiteral("cca"), brushStrengths.colorCommandStrength);
-    WriteProfileInt(kSettings, QStringLiteral("bca"), brushStrengths.colorBrushStrength);
+    Save(windowRect, kWindowEdges);
+    Save(toolState, kToolChoices);
+    Save(brushStrengths, kStrengths);
     // The sound option is restored to "on" at every exit, whatever the dialog stored.
-    WriteProfileInt(kSettings, QStringLiteral("sound"), 1);
+    WriteSetting(kSoundOption, 1);
 }

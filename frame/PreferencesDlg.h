@@ -2,26 +2,11 @@
 // The preferences dialog: the four strengths, the canvas size and the sound option.
 #pragma once
 
-#include <QDialog>
+#include "framework/Dialog.h"
 
-#include <array>
-
-class QAbstractButton;
-class QButtonGroup;
-
-class CPreferencesDlg : public QDialog {
+class CPreferencesDlg : public CDialog {
     Q_OBJECT
 public:
-    // Control ids; each radio group is named by its first button.
-    enum : int {
-        IDC_COLOR_BRUSH = 1017, // 1017..1019
-        IDC_DENSITY_BRUSH = 1020, // 1020..1022
-        IDC_COLOR_COMMAND = 1023, // 1023..1025
-        IDC_DENSITY_COMMAND = 1026, // 1026..1028
-        IDC_ENABLE_SOUNDS = 1029,
-        IDC_LARGE_CANVAS = 1031, // 1031 large, 1032 small
-    };
-
     explicit CPreferencesDlg(QWidget* parent = nullptr);
 
     // Dialog data. A radio member is the 0-based index of the selected button of its group,
@@ -33,32 +18,10 @@ public:
     int m_canvas = -1; // "snap_div": 0 large, 1 small
     int m_enableSounds = 0; // "sound"
 
-    // Moves the members into the controls (false) or the controls into the members (true).
-    // A group with no button selected leaves its member as it was, so a stored index that no
-    // button shows survives OK unchanged.
-    void UpdateData(bool saveAndValidate);
-    // Shows the members; what the dialog does when it opens.
-    void OnInitDialog();
-    // Shows the members, then runs the dialog modally through the platform; IDOK or IDCANCEL.
-    int DoModal();
-
-    // The control with the given id (OK is 1, Cancel 2), or none.
-    QAbstractButton* GetDlgItem(int id) const;
-
-    // OK takes the controls' values into the members; Cancel and Escape leave them alone.
-    void accept() override;
-
-private:
-    struct RadioBinding {
-        int firstId;
-        int CPreferencesDlg::*member;
-    };
-    static const std::array<RadioBinding, 5> kRadioBindings;
-
-    void CreateControls();
-    QButtonGroup* Group(int firstId) const;
-
-    std::array<QButtonGroup*, 5> m_groups {};
+protected:
+    // Each radio group with its member, and the check box with m_enableSounds. OK takes the
+    // controls' values into the members; Cancel and Escape leave them alone.
+    void DoDataExchange(CDataExchange& dx) override;
 };
 
 // Runs the dialog: the "Preferences..." command. The dialog shows what is stored in section

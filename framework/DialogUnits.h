@@ -9,15 +9,6 @@
 
 class QFont;
 
-// One control of a dialog template: its id, its kind (each dialog names its own kinds), its
-// text and its place in dialog units.
-template <typename Kind> struct ControlTemplate {
-    int id;
-    Kind kind;
-    const char* text;
-    int left, top, width, height;
-};
-
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);

@@ -90,6 +90,10 @@ constexpr int IDS_DID_YOU_KNOW = 108;
 constexpr int IDS_TIPS_FILE_MISSING = 109;
 constexpr int IDS_TIPS_FILE_ERROR = 110;
 
+// Dialog controls, the one place their ids are kept: each dialog's template, its data exchange
+// and the tests all reach a control by these names. A dialog looks up only its own controls, so
+// the same number may serve two dialogs.
+
 // Tip of the day dialog controls.
 constexpr int IDC_TIP_PANEL = 1000;
 constexpr int IDC_TIP_STARTUP = 1001;

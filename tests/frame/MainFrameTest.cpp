@@ -543,8 +543,8 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
             seen.push_back({ dlg.m_colorBrush, dlg.m_densityBrush, dlg.m_colorCommand,
                 dlg.m_densityCommand, dlg.m_canvas, dlg.m_enableSounds });
             if (controlToClick)
-                dlg.GetDlgItem(controlToClick)->click();
-            dlg.GetDlgItem(endingButton)->click();
+                dlg.GetDlgItem<QAbstractButton>(controlToClick)->click();
+            dlg.GetDlgItem<QAbstractButton>(endingButton)->click();
             return endingButton;
         });
     };
@@ -559,7 +559,7 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
     // First run: Light, large canvas and sounds on are shown; Cancel stores nothing.
     {
         AppHarness h;
-        h.platform().ScriptDialog(user(IDCANCEL, CPreferencesDlg::IDC_COLOR_BRUSH + 2));
+        h.platform().ScriptDialog(user(IDCANCEL, IDC_COLOR_BRUSH_HEAVY));
         chooseFromMenu(h);
         ASSERT_EQ(seen.size(), 1u);
         EXPECT_EQ(seen[0], (Seen { 0, 0, 0, 0, 0, 1 }));
@@ -571,7 +571,7 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
     // large although it is small until OK stores the choice.
     {
         AppHarness h;
-        h.platform().ScriptDialog(user(IDOK, CPreferencesDlg::IDC_ENABLE_SOUNDS));
+        h.platform().ScriptDialog(user(IDOK, IDC_ENABLE_SOUNDS));
         chooseFromMenu(h);
         ASSERT_EQ(seen.size(), 2u);
         EXPECT_EQ(seen[1], (Seen { 1, 1, 1, 1, 0, 1 }));
@@ -584,7 +584,7 @@ TEST_F(MainFrameTest, PreferencesFromTheMenuActAtOnceAndAcrossRuns)
     EXPECT_EQ(Stored("Settings", "sound"), 1);
     AppHarness h;
     EXPECT_EQ(cellSize, (std::array<std::int32_t, 3> { 24, 12, 8 }));
-    h.platform().ScriptDialog(user(IDOK, CPreferencesDlg::IDC_COLOR_COMMAND + 2));
+    h.platform().ScriptDialog(user(IDOK, IDC_COLOR_COMMAND_HEAVY));
     h.Command(ID_PREFERENCES);
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[2].sounds, 1);

@@ -3,6 +3,7 @@
 #include "frame/Preferences.h"
 #include "framework/Platform.h"
 #include "framework/Profile.h"
+#include "state/ToolState.h"
 #include "support/FreshProfile.h"
 #include "support/QtPrint.h"
 #include "support/ScriptedPlatform.h"
@@ -18,6 +19,11 @@
 
 namespace {
 
+QAbstractButton* Button(const CPreferencesDlg& dlg, int id)
+{
+    return dlg.GetDlgItem<QAbstractButton>(id);
+}
+
 constexpr int kRadioIds[]
     = { 1017, 1018, 1019, 1020, 1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1031, 1032 };
 
@@ -25,7 +31,7 @@ constexpr int kRadioIds[]
 int SelectedIndex(const CPreferencesDlg& dlg, int firstId, int count)
 {
     for (int i = 0; i < count; ++i) {
-        if (dlg.GetDlgItem(firstId + i)->isChecked())
+        if (Button(dlg, firstId + i)->isChecked())
             return i;
     }
     return -1;
@@ -39,8 +45,7 @@ struct Shown {
 Shown ShownBy(const CPreferencesDlg& dlg)
 {
     return { SelectedIndex(dlg, 1017, 3), SelectedIndex(dlg, 1020, 3), SelectedIndex(dlg, 1023, 3),
-        SelectedIndex(dlg, 1026, 3), SelectedIndex(dlg, 1031, 2),
-        dlg.GetDlgItem(1029)->isChecked() };
+        SelectedIndex(dlg, 1026, 3), SelectedIndex(dlg, 1031, 2), Button(dlg, 1029)->isChecked() };
 }
 void PrintTo(const Shown& s, std::ostream* os)
 {
@@ -56,7 +61,7 @@ std::function<int(CPreferencesDlg&)> UserDoes(
         if (shown)
             *shown = ShownBy(dlg);
         act(dlg);
-        dlg.GetDlgItem(endingButton)->click();
+        Button(dlg, endingButton)->click();
         return dlg.result() == QDialog::Accepted ? IDOK : IDCANCEL;
     };
 }
@@ -80,15 +85,15 @@ TEST_F(PreferencesDlgTest, ShowsTheTemplate)
 {
     CPreferencesDlg dlg;
     EXPECT_EQ(dlg.windowTitle(), "Pixmora Preferences");
-    EXPECT_EQ(dlg.GetDlgItem(1)->text(), "OK");
-    EXPECT_TRUE(qobject_cast<QPushButton*>(dlg.GetDlgItem(1))->isDefault());
-    EXPECT_EQ(dlg.GetDlgItem(2)->text(), "Cancel");
+    EXPECT_EQ(Button(dlg, 1)->text(), "OK");
+    EXPECT_TRUE(qobject_cast<QPushButton*>(Button(dlg, 1))->isDefault());
+    EXPECT_EQ(Button(dlg, 2)->text(), "Cancel");
     const QStringList texts { "Light Brush", "Medium Brush", "Heavy Brush", "Light Brush",
         "Medium Brush", "Heavy Brush", "Light", "Medium", "Heavy", "Light", "Medium", "Heavy",
         "Large Canvas", "Small Canvas" };
     for (int i = 0; i < 14; ++i)
-        EXPECT_EQ(dlg.GetDlgItem(kRadioIds[i])->text(), texts[i]);
-    EXPECT_EQ(dlg.GetDlgItem(1029)->text(), "Enable Sounds");
+        EXPECT_EQ(Button(dlg, kRadioIds[i])->text(), texts[i]);
+    EXPECT_EQ(Button(dlg, 1029)->text(), "Enable Sounds");
 
     // Each radio group sits inside its box, and every label fits beside its indicator.
     const QList<QGroupBox*> boxes = dlg.findChildren<QGroupBox*>();
@@ -98,7 +103,7 @@ TEST_F(PreferencesDlgTest, ShowsTheTemplate)
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(boxes[i]->title(), titles[i]);
     for (int i = 0; i < 14; ++i) {
-        const QAbstractButton* radio = dlg.GetDlgItem(kRadioIds[i]);
+        const QAbstractButton* radio = Button(dlg, kRadioIds[i]);
         const int box = i < 12 ? (i / 3 % 2) + 2 * (i / 6) : 4;
         EXPECT_TRUE(boxes[box]->geometry().contains(radio->geometry())) << i;
         const int labelRoom = radio->width()
@@ -106,7 +111,7 @@ TEST_F(PreferencesDlgTest, ShowsTheTemplate)
             - radio->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         EXPECT_LE(radio->fontMetrics().horizontalAdvance(radio->text()), labelRoom) << i;
     }
-    EXPECT_GT(dlg.GetDlgItem(1)->x(), boxes[1]->geometry().right());
+    EXPECT_GT(Button(dlg, 1)->x(), boxes[1]->geometry().right());
     EXPECT_TRUE(dlg.rect().contains(boxes[4]->geometry()));
 }
 
@@ -146,10 +151,10 @@ TEST_F(PreferencesDlgTest, OkStoresTheChoicesMade)
     WriteProfileInt("Settings", "bda", 2);
     Shown shown {};
     const auto choose = [](CPreferencesDlg& dlg) {
-        dlg.GetDlgItem(1025)->click(); // Color Commands: Heavy
-        dlg.GetDlgItem(1018)->click(); // Color Brushes: Medium Brush
-        dlg.GetDlgItem(1032)->click(); // Small Canvas
-        dlg.GetDlgItem(1029)->click(); // Enable Sounds off
+        Button(dlg, 1025)->click(); // Color Commands: Heavy
+        Button(dlg, 1018)->click(); // Color Brushes: Medium Brush
+        Button(dlg, 1032)->click(); // Small Canvas
+        Button(dlg, 1029)->click(); // Enable Sounds off
     };
     RunWith(UserDoes(choose, IDOK, &shown));
     EXPECT_EQ(shown, (Shown { 0, 2, 0, 0, 0, true }));
@@ -170,9 +175,9 @@ TEST_F(PreferencesDlgTest, CancelAndEscapeWriteNothing)
 {
     brushStrengths = { 1, 1, 1, 1 };
     const auto change = [](CPreferencesDlg& dlg) {
-        dlg.GetDlgItem(1019)->click();
-        dlg.GetDlgItem(1032)->click();
-        dlg.GetDlgItem(1029)->click();
+        Button(dlg, 1019)->click();
+        Button(dlg, 1032)->click();
+        Button(dlg, 1029)->click();
     };
     EXPECT_EQ(RunWith(UserDoes(change, IDCANCEL)), IDCANCEL);
 
@@ -199,4 +204,23 @@ TEST_F(PreferencesDlgTest, AStoredIndexNoButtonShowsSurvivesOk)
     EXPECT_EQ(GetProfileInt("Settings", "bca", -1), 5);
     EXPECT_EQ(GetProfileInt("Settings", "snap_div", -1), 3);
     EXPECT_EQ(brushStrengths.colorBrushStrength, 5);
+}
+
+TEST_F(PreferencesDlgTest, TheStoreKeepsEachKeyWhereItWasFirstWritten)
+{
+    // An exit, then OK in the dialog: every persisted integer once, in a fixed order.
+    toolState = { 32838, 32772, 32822, 0 };
+    brushStrengths = { 0, 1, 2, 5 };
+    SaveSettings(CRect(-4, 20, 300, 260));
+    toolState = kToolStateAtStartUp;
+    RunWith([](CPreferencesDlg& dlg) {
+        dlg.accept();
+        return IDOK;
+    });
+    QFile file(ProfileFileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()),
+        "[Position]\nleft=-4\nright=300\ntop=20\nbottom=260\n\n"
+        "[Tools]\nlast=32838\nanti alias=0\npen size=32822\n\n"
+        "[Settings]\ncda=5\nbda=2\ncca=1\nbca=0\nsound=1\nsnap_div=0\n");
 }
