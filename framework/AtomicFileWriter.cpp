@@ -10,7 +10,9 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
+#include <vector>
 
 ssize_t FileOutputCalls::Write(int fd, const void* data, std::size_t count)
 {
@@ -169,6 +171,30 @@ bool TakeOverAttributes(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// Extended attributes go with the file's contents: tags, labels and above all access control
+// lists, which live in them. Each is copied on its own and one that cannot be set (a name the
+// user may not write, a file system without that kind) is left behind rather than failing the
+// save, as a copy would.
+void TakeOverExtendedAttributes(const char* from, int fd)
+{
+    const ssize_t size = ::listxattr(from, nullptr, 0);
+    if (size <= 0)
+        return;
+    std::vector<char> names(std::size_t(size) + 1, '\0');
+    const ssize_t listed = ::listxattr(from, names.data(), names.size() - 1);
+    for (std::size_t at = 0; listed > 0 && at < std::size_t(listed);
+         at += std::strlen(names.data() + at) + 1) {
+        const char* name = names.data() + at;
+        const ssize_t length = ::getxattr(from, name, nullptr, 0);
+        if (length < 0)
+            continue;
+        std::vector<char> value(static_cast<std::size_t>(length));
+        const ssize_t read = ::getxattr(from, name, value.data(), value.size());
+        if (read >= 0)
+            ::fsetxattr(fd, name, value.data(), std::size_t(read), 0);
+    }
+}
+
 // The rename is made lasting by syncing the directory that holds it. The file is already
 // complete under its name either way, so a directory that cannot be synced is no failure.
 void SyncDirectory(const QString& directory)
@@ -198,8 +224,11 @@ std::optional<Failure> Replace(const QString& path, const QByteArray& bytes)
     if (!file.IsOpen())
         return file.OpenFailure();
     FileOutputCalls& calls = *InstalledCalls();
-    if (!WriteAll(calls, file.Fd(), bytes) || (exists && !TakeOverAttributes(file.Fd(), old))
-        || !SyncToDisk(calls, file.Fd()) || !file.Name() || !file.Close()
+    if (!WriteAll(calls, file.Fd(), bytes) || (exists && !TakeOverAttributes(file.Fd(), old)))
+        return Failure { errno };
+    if (exists)
+        TakeOverExtendedAttributes(nativeTarget.constData(), file.Fd());
+    if (!SyncToDisk(calls, file.Fd()) || !file.Name() || !file.Close()
         || !file.RenameTo(nativeTarget))
         return Failure { errno };
     SyncDirectory(QFileInfo(target).absolutePath());

@@ -3,7 +3,8 @@
 //
 // The bytes go to a new file beside the target, one without a name where the file system
 // allows it. Every write, the flush to the disk and the close are checked; the new file takes
-// the old one's permissions and owner and only then is named and renamed over the target. On
+// the old one's permissions, owner and extended attributes (access control lists among them)
+// and only then is named and renamed over the target. On
 // any failure the new file is removed, so the target keeps its old bytes and no stray file is
 // left behind, not even by a process killed half way. Nothing ever writes into the target.
 //

@@ -9,9 +9,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <cstdint>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -131,4 +134,42 @@ TEST(AtomicFileWriter, ASaveKilledHalfWayLeavesNothingBehind)
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     EXPECT_EQ(Read(path), "old");
     EXPECT_EQ(EntriesIn(dir.path()), QStringList({ "x.ico" }));
+}
+
+// A shared file's access list and its tags are kept by a save, as its mode is.
+TEST(AtomicFileWriter, TheReplacementKeepsAccessListsAndExtendedAttributes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shared.ico"));
+    ASSERT_TRUE(WriteFileAtomically(path, "old"));
+    const QByteArray native = QFile::encodeName(path);
+    // An access list in the kernel's own form: owner rw, user 4242 r, group r, mask r, others
+    // nothing.
+    const auto entry = [](std::uint16_t tag, std::uint16_t perm, std::uint32_t id) {
+        QByteArray e(8, '\0');
+        std::memcpy(e.data(), &tag, 2);
+        std::memcpy(e.data() + 2, &perm, 2);
+        std::memcpy(e.data() + 4, &id, 4);
+        return e;
+    };
+    const std::uint32_t version = 2;
+    const QByteArray acl = QByteArray(reinterpret_cast<const char*>(&version), 4)
+        + entry(0x01, 6, ~0u) + entry(0x02, 4, 4242) + entry(0x04, 4, ~0u) + entry(0x10, 4, ~0u)
+        + entry(0x20, 0, ~0u);
+    const QByteArray tag = "kept";
+    if (::setxattr(native.constData(), "user.pixmora.test", tag.constData(), tag.size(), 0) != 0
+        || ::setxattr(native.constData(), "system.posix_acl_access", acl.constData(), acl.size(), 0)
+            != 0)
+        GTEST_SKIP() << "this file system keeps no extended attributes or access lists: "
+                     << std::strerror(errno);
+
+    ASSERT_TRUE(WriteFileAtomically(path, "new"));
+    EXPECT_EQ(Read(path), "new");
+    const auto attribute = [&native](const char* name) {
+        QByteArray value(256, '\0');
+        const ssize_t n = ::getxattr(native.constData(), name, value.data(), value.size());
+        return n < 0 ? QByteArray() : value.left(n);
+    };
+    EXPECT_EQ(attribute("user.pixmora.test"), tag);
+    EXPECT_EQ(attribute("system.posix_acl_access"), acl);
 }
