@@ -108,40 +108,40 @@ long StatusField(const std::string& path, const char* field)
     return 0;
 }
 
+// Calls visit with the /proc folder of every live thread of the process.
+template <typename Visit> void ForEachThread(pid_t pid, Visit visit)
+{
+    const std::string dir = "/proc/" + std::to_string(pid) + "/task";
+    DIR* tasks = opendir(dir.c_str());
+    if (!tasks)
+        return;
+    while (dirent* task = readdir(tasks))
+        if (task->d_name[0] != '.')
+            visit(dir + "/" + task->d_name);
+    closedir(tasks);
+}
+
 // Voluntary and involuntary switches of every thread of the process: each is a wake-up.
 long ContextSwitches(pid_t pid)
 {
-    const std::string dir = "/proc/" + std::to_string(pid) + "/task";
     long total = 0;
-    if (DIR* tasks = opendir(dir.c_str())) {
-        while (dirent* task = readdir(tasks)) {
-            if (task->d_name[0] == '.')
-                continue;
-            const std::string status = dir + "/" + task->d_name + "/status";
-            total += StatusField(status, "voluntary_ctxt_switches:")
-                + StatusField(status, "nonvoluntary_ctxt_switches:");
-        }
-        closedir(tasks);
-    }
+    ForEachThread(pid, [&total](const std::string& thread) {
+        total += StatusField(thread + "/status", "voluntary_ctxt_switches:")
+            + StatusField(thread + "/status", "nonvoluntary_ctxt_switches:");
+    });
     return total;
 }
 
 // Processor time used by the live threads of the process, from the scheduler's own count.
 double CpuMs(pid_t pid)
 {
-    const std::string dir = "/proc/" + std::to_string(pid) + "/task";
     double ns = 0;
-    if (DIR* tasks = opendir(dir.c_str())) {
-        while (dirent* task = readdir(tasks)) {
-            if (task->d_name[0] == '.')
-                continue;
-            std::ifstream in(dir + "/" + task->d_name + "/schedstat");
-            double runtime = 0;
-            if (in >> runtime)
-                ns += runtime;
-        }
-        closedir(tasks);
-    }
+    ForEachThread(pid, [&ns](const std::string& thread) {
+        std::ifstream in(thread + "/schedstat");
+        double runtime = 0;
+        if (in >> runtime)
+            ns += runtime;
+    });
     return ns / 1e6;
 }
 
