@@ -157,7 +157,6 @@ public:
     CPoint m_pressCell;
     CPoint m_lastCursor { -1, -1 };
     std::array<CBitmap, kImageCount> m_bmpZoom;
-    std::array<CBitmap, kImageCount> m_bmpScratch;
     std::array<CBitmap, kImageCount> m_bmpActual;
     std::array<CBitmap, kImageCount> m_bmpMask;
     CBitmap m_bmpSwap;
@@ -192,8 +191,4 @@ private:
     void ApplyBrush(CPoint cell);
     // The undo history of the active image.
     ChangeList& ActiveHistory() { return m_undo[std::size_t(m_nSize)]; }
-    // Shape helpers (IconViewShapes.cpp)
-    // pen is the outline's colour: the pen colour for a tool, black for the curved frame.
-    void DrawRasterFigure(const CRect& box, bool ellipse, bool filled, COLORREF pen);
-    void BlendCoverage(bool filled, COLORREF pen);
 };
