@@ -81,6 +81,16 @@ TEST(CellOperations, MirrorsRearrangeTheBoxFromItsOldValuesWritingEveryCell)
                 << x << "," << y;
         }
     EXPECT_EQ(out.writes.front(), (CellWrite { 2, 3, P(4, 6) }));
+    // A second half turn restores the pattern.
+    editing::MirrorBox(grid, 32, CRect(2, 3, 5, 7), true, true, out);
+    EXPECT_EQ(grid, Pattern());
+
+    // A box one cell wide reverses its column.
+    RecordingWriter column;
+    editing::MirrorBox(Pattern(), 32, CRect(7, 0, 8, 32), true, true, column);
+    ASSERT_EQ(column.writes.size(), 32u);
+    for (int y = 0; y < 32; ++y)
+        EXPECT_EQ(column.writes[std::size_t(y)], (CellWrite { 7, y, P(7, 31 - y) }));
 
     // One row swapped with the other, and a single cell still written.
     RecordingWriter rows;
