@@ -3,10 +3,15 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 
 namespace editing {
 
 namespace {
+    using CellSet = std::bitset<kMaxSide * kMaxSide>;
+
+    constexpr std::size_t CellIndex(int x, int y) { return std::size_t(x * kMaxSide + y); }
+
     // The columns and rows the area reaches, so writing it back scans no more than that.
     struct Extent {
         CRect box { kMaxSide, kMaxSide, 0, 0 };
@@ -17,6 +22,7 @@ namespace {
         }
     };
 
+    // The 4-connected cells around seed holding the seed's value, and their extent.
     CellSet SearchArea(const IconGrid& grid, int side, CPoint seed, Extent& extent)
     {
         CellSet area;
@@ -46,12 +52,6 @@ namespace {
         return area;
     }
 } // namespace
-
-CellSet FloodArea(const IconGrid& grid, int side, CPoint seed)
-{
-    Extent extent;
-    return SearchArea(grid, side, seed, extent);
-}
 
 void FloodFill(const IconGrid& grid, int side, CPoint seed, COLORREF colour, PixelWriter& out)
 {

@@ -5,20 +5,11 @@
 #include "document/IconTypes.h"
 #include "editing/PixelWriter.h"
 
-#include <bitset>
-
 namespace editing {
 
-using CellSet = std::bitset<kMaxSide * kMaxSide>;
-
-constexpr std::size_t CellIndex(int x, int y) { return std::size_t(x * kMaxSide + y); }
-
-// The 4-connected cells around seed holding the seed's value; empty when the seed is outside
-// the image.
-CellSet FloodArea(const IconGrid& grid, int side, CPoint seed);
-
-// Writes colour on every cell of the seed's area, column by column, also when the area
-// already has that colour. The area is found before the first write.
+// Writes colour on every cell of the 4-connected area of cells holding the seed's exact value,
+// column by column, also when the area already has that colour; nothing when the seed is
+// outside the image. The area is found before the first write.
 void FloodFill(const IconGrid& grid, int side, CPoint seed, COLORREF colour, PixelWriter& out);
 
 } // namespace editing
