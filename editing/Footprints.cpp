@@ -40,17 +40,10 @@ namespace {
 
 std::span<const CellOffset> Footprint(PenShape pen)
 {
-    switch (pen) {
-    case PenShape::Dot:
-        return kDot;
-    case PenShape::Square3:
-        return kSquare3;
-    case PenShape::Square5:
-        return kSquare5;
-    case PenShape::Round:
-        return kRound;
-    }
-    return {};
+    // In the order of PenShape.
+    static constexpr std::array<std::span<const CellOffset>, 4> kPens { kDot, kSquare3, kSquare5,
+        kRound };
+    return kPens[std::size_t(pen)];
 }
 
 void PaintFootprint(CPoint cell, PenShape pen, COLORREF colour, PixelWriter& out)
