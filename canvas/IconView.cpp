@@ -138,8 +138,6 @@ void CIconView::CreateBitmaps()
         m_bmpActual[i].Fill(m_bkColor[i]);
         m_bmpMask[i].CreateCompatibleBitmap(w, w);
         m_bmpMask[i].Fill(kTransparentMarker);
-        m_bmpScratch[i].CreateCompatibleBitmap(4 * n, 4 * n);
-        m_bmpScratch[i].Fill(kWhite);
     }
     m_bBitmapsReady = true;
 }

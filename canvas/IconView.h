@@ -159,7 +159,6 @@ public:
     CPoint m_pressCell;
     CPoint m_lastCursor { -1, -1 };
     std::array<CBitmap, kImageCount> m_bmpZoom;
-    std::array<CBitmap, kImageCount> m_bmpScratch;
     std::array<CBitmap, kImageCount> m_bmpActual;
     std::array<CBitmap, kImageCount> m_bmpMask;
     CBitmap m_bmpSwap;
@@ -190,8 +189,4 @@ private:
     // rendering and background changes use it.
     void WritePixel(int image, int x, int y, COLORREF colour, bool show);
     void OnPanelClick(CPoint point);
-    // Shape helpers (IconViewShapes.cpp)
-    // pen is the outline's colour: the pen colour for a tool, black for the curved frame.
-    void DrawRasterFigure(const CRect& box, bool ellipse, bool filled, COLORREF pen);
-    void BlendCoverage(bool filled, COLORREF pen);
 };

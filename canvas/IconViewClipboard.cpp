@@ -4,8 +4,10 @@
 // PaintPixel keeps every write inside it.
 #include "canvas/IconView.h"
 
+#include "canvas/PaintPixelWriter.h"
 #include "document/ColorTable.h"
 #include "document/IconDoc.h"
+#include "editing/Transforms.h"
 #include "framework/DC.h"
 #include "framework/Platform.h"
 #include "resources/Resource.h"
@@ -38,17 +40,12 @@ CBitmap CroppedRaster(const QImage& picture, int n)
 
 void CIconView::OnEditCopy()
 {
-    const CIconDoc* doc = GetDocument();
-    if (!doc)
+    const IconGrid* grid = ActiveGrid(*this);
+    if (!grid)
         return;
-    const auto& grid = doc->m_pixels[std::size_t(m_nSize)];
-    const CRect sel = Selection();
-    internalClipboard.width = sel.Width();
-    internalClipboard.height = sel.Height();
-    for (int i = 0; i < sel.Width(); ++i)
-        for (int j = 0; j < sel.Height(); ++j)
-            internalClipboard.cells[std::size_t(i)][std::size_t(j)]
-                = grid[std::size_t(sel.left + i)][std::size_t(sel.top + j)];
+    const CSize copied = editing::CopyBlock(*grid, Side(), Selection(), internalClipboard.cells);
+    internalClipboard.width = copied.cx;
+    internalClipboard.height = copied.cy;
     internalClipboard.valid = 1;
 }
 
@@ -57,10 +54,8 @@ void CIconView::OnEditCut()
     OnEditCopy();
     // Recording is switched on, so the cleared cells join whatever step is current.
     const RecordingScope recording(ActiveHistory());
-    const CRect sel = Selection();
-    for (int x = sel.left; x < sel.right; ++x)
-        for (int y = sel.top; y < sel.bottom; ++y)
-            PaintPixel(x, y, ICON_TRANSPARENT, true);
+    PaintPixelWriter out(*this);
+    editing::ClearBox(Side(), Selection(), out);
 }
 
 void CIconView::OnEditPasteInternal()
@@ -73,13 +68,9 @@ void CIconView::OnEditPasteInternal()
     CRect sel = Selection();
     {
         const RecordingScope recording(ActiveHistory());
-        // Transparent cells of the block let the image show through; PaintPixel drops
-        // whatever falls outside the selection or the image.
-        for (int i = 0; i < width; ++i)
-            for (int j = 0; j < height; ++j)
-                if (const COLORREF c = internalClipboard.cells[std::size_t(i)][std::size_t(j)];
-                    c != ICON_TRANSPARENT)
-                    PaintPixel(sel.left + i, sel.top + j, c, true);
+        // PaintPixel drops whatever falls outside the selection or the image.
+        PaintPixelWriter out(*this);
+        editing::PasteBlock(internalClipboard.cells, { width, height }, sel.TopLeft(), out);
     }
 
     // The selection becomes the pasted block, ready to be moved with the Move Selection tool;

@@ -5,10 +5,11 @@
 // transparent, which makes the icon's corners look rounded.
 #include "canvas/IconView.h"
 
+#include "canvas/PaintPixelWriter.h"
+#include "editing/ChannelShift.h"
+#include "editing/Figures.h"
 #include "framework/Platform.h"
 #include "state/BrushStrengths.h"
-
-#include <algorithm>
 
 namespace {
 
@@ -16,20 +17,16 @@ namespace {
 int LighterDarkerAmount() { return CommandAmount(brushStrengths.colorBrushStrength); }
 int SingleColourAmount() { return CommandAmount(brushStrengths.colorCommandStrength); }
 
-// Offsets beyond a channel's range saturate it anyway; holding them there keeps the channel
-// sums from overflowing whatever a caller passes.
-int ChannelOffset(int delta) { return std::clamp(delta, -255, 255); }
-
 } // namespace
 
 void CIconView::AdjustColours(int dRed, int dGreen, int dBlue)
 {
+    const IconGrid* grid = ActiveGrid(*this);
+    if (!grid)
+        return;
     CWaitCursor wait;
-    const int n = Side();
-    // ShadePixel skips transparent cells and writes every painted one, changed or not.
-    for (int x = 0; x < n; ++x)
-        for (int y = 0; y < n; ++y)
-            ShadePixel(x, y, ChannelOffset(dRed), ChannelOffset(dGreen), ChannelOffset(dBlue));
+    PaintPixelWriter out(*this);
+    editing::AdjustColours(*grid, Side(), { dRed, dGreen, dBlue }, out);
 }
 
 void CIconView::OnImageLighter()
@@ -58,9 +55,8 @@ void CIconView::OnImageRemoveBlue() { AdjustColours(0, 0, -SingleColourAmount())
 
 void CIconView::OnActionsCurvedFrame()
 {
-    const int n = Side();
-    DrawRasterFigure(CRect(0, 0, n, n), false, false, RGB(0, 0, 0));
-    for (const CPoint corner :
-        { CPoint(0, 0), CPoint(n - 1, 0), CPoint(n - 1, n - 1), CPoint(0, n - 1) })
-        PaintPixel(corner.x, corner.y, ICON_TRANSPARENT);
+    if (const IconGrid* grid = ActiveGrid(*this)) {
+        PaintPixelWriter out(*this);
+        editing::DrawCurvedFrame(*grid, Side(), out);
+    }
 }

@@ -8,13 +8,12 @@
 #include "resources/Resource.h"
 #include "state/ToolState.h"
 #include "support/AppHarness.h"
+#include "support/CellSets.h"
 #include "support/ViewDriver.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
-#include <set>
-#include <utility>
 
 inline void PrintTo(const CRect& r, std::ostream* os)
 {
@@ -29,27 +28,9 @@ constexpr COLORREF kTeal = RGB(0, 128, 128); // the background transparent cells
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-using CellSet = std::set<std::pair<int, int>>;
-
-// Every cell of box.
-inline CellSet Box(const CRect& box)
-{
-    CellSet cells;
-    for (int x = box.left; x < box.right; ++x)
-        for (int y = box.top; y < box.bottom; ++y)
-            cells.insert({ x, y });
-    return cells;
-}
-
-// The cells of box on its first or last column or row.
-inline CellSet Ring(const CRect& box)
-{
-    CellSet cells;
-    for (const auto& [x, y] : Box(box))
-        if (x == box.left || x == box.right - 1 || y == box.top || y == box.bottom - 1)
-            cells.insert({ x, y });
-    return cells;
-}
+using cell_sets::Box;
+using cell_sets::CellSet;
+using cell_sets::Ring;
 
 class CanvasTest : public testing::Test {
 protected:

@@ -40,38 +40,6 @@ TEST_F(FloodFillTest, AnUnpaintedImageFillsWholeAtEverySize)
     }
 }
 
-TEST_F(FloodFillTest, OnlyEdgeNeighboursConnect)
-{
-    // A one-cell-wide diagonal separates the corner triangle from the rest.
-    CellSet diagonal;
-    for (int i = 0; i <= 10; ++i)
-        diagonal.insert({ i, 10 - i });
-    Seed(diagonal, kWall);
-    Click(2, 2);
-    CellSet triangle;
-    for (const auto& [x, y] : Box(CRect(0, 0, 10, 10)))
-        if (x + y < 10)
-            triangle.insert({ x, y });
-    EXPECT_EQ(CellsOf(kFill), triangle);
-    EXPECT_EQ(CellsOf(kWall), diagonal);
-
-    // A diagonal chain of one colour is no area: each cell is filled alone.
-    Seed(Box(CRect(0, 0, 32, 32)), kWhite);
-    Seed({ { 5, 5 }, { 6, 6 }, { 7, 7 } }, kBlack);
-    Click(6, 6);
-    EXPECT_EQ(CellsOf(kFill), CellSet({ { 6, 6 } }));
-    EXPECT_EQ(CellsOf(kBlack), CellSet({ { 5, 5 }, { 7, 7 } }));
-}
-
-TEST_F(FloodFillTest, TargetsAreExactValues)
-{
-    Seed(Box(CRect(0, 0, 32, 32)), RGB(10, 10, 10));
-    Seed(Box(CRect(10, 0, 32, 32)), RGB(10, 10, 11));
-    Click(20, 20);
-    EXPECT_EQ(CellsOf(kFill), Box(CRect(10, 0, 32, 32)));
-    EXPECT_EQ(CellsOf(RGB(10, 10, 10)), Box(CRect(0, 0, 10, 32)));
-}
-
 TEST_F(FloodFillTest, RefillingWithTheAreasOwnColourIsStillAStep)
 {
     Seed(Box(CRect(4, 4, 12, 9)), kFill);

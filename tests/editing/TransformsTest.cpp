@@ -79,32 +79,6 @@ TEST_F(TransformsTest, FlipsWorkInsideTheSelectionBoxAndShowEachCellAtOnce)
     EXPECT_EQ(view->Selection(), CRect(4, 4, 8, 6));
 }
 
-TEST_F(TransformsTest, HalfTurnOfABoxAColumnAndASingleCell)
-{
-    SeedPattern();
-    view->SetSelection(CRect(2, 3, 5, 7));
-    h->Command(ID_ROTATE_180);
-    EXPECT_EQ(Differing([](int x, int y) {
-        return x >= 2 && x < 5 && y >= 3 && y < 7 ? P(6 - x, 9 - y) : P(x, y);
-    }),
-        CellSet {});
-    h->Command(ID_ROTATE_180);
-    EXPECT_EQ(DifferingFromPattern(), CellSet {});
-
-    // A box one cell wide reverses its column.
-    view->SetSelection(CRect(7, 0, 8, 32));
-    h->Command(ID_ROTATE_180);
-    EXPECT_EQ(Differing([](int x, int y) { return x == 7 ? P(7, 31 - y) : P(x, y); }), CellSet {});
-
-    // A single cell keeps its value but is still written.
-    SeedPattern();
-    ASSERT_FALSE(doc->IsModified());
-    view->SetSelection(CRect(9, 9, 10, 10));
-    h->Command(ID_ROTATE_180);
-    EXPECT_EQ(DifferingFromPattern(), CellSet {});
-    EXPECT_TRUE(doc->IsModified());
-}
-
 TEST_F(TransformsTest, QuarterTurnsTurnTheWholeImageWhateverIsSelected)
 {
     SeedPattern();
