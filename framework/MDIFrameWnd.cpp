@@ -76,7 +76,11 @@ void CMDIFrameWnd::SetMenus(const Menu* frameMenu, const Menu* documentMenu)
     m_frameMenu = frameMenu;
     m_documentMenu = documentMenu;
     m_shownMenu = nullptr;
-    UpdateMenuBar();
+    // A hidden frame builds its menu bar when it is shown: at start-up the first document
+    // usually opens before that, and the menu without a document would be built only to be
+    // replaced at once. Building menus is most of what a frame costs before it appears.
+    if (isVisible())
+        UpdateMenuBar();
 }
 
 void CMDIFrameWnd::SetAccelerators(const std::vector<std::pair<QKeySequence, int>>& accelerators)
@@ -340,6 +344,12 @@ void CMDIFrameWnd::UpdateFrameTitle()
     CDocument* doc = GetActiveDocument();
     setWindowTitle(
         doc ? QStringLiteral("%1 - %2").arg(AfxGetAppTitle(), doc->GetTitle()) : AfxGetAppTitle());
+}
+
+void CMDIFrameWnd::showEvent(QShowEvent* event)
+{
+    UpdateMenuBar();
+    QMainWindow::showEvent(event);
 }
 
 bool CMDIFrameWnd::event(QEvent* event)

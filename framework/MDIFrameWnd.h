@@ -97,6 +97,7 @@ protected:
     virtual void OnDestroyFrame() { }
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The bars are shown and hidden through the View menu only, so their flags stay true.
     QMenu* createPopupMenu() override { return nullptr; }
