@@ -4,9 +4,12 @@
 #include "framework/GdiObjects.h"
 #include "framework/QtColor.h"
 
+#include <algorithm>
+
 bool CBitmap::CreateCompatibleBitmap(int width, int height)
 {
     m_image = QImage();
+    m_uniform.reset();
     if (width <= 0 || height <= 0)
         return false;
     m_image = QImage(width, height, QImage::Format_RGB32);
@@ -19,10 +22,41 @@ bool CBitmap::CreateCompatibleBitmap(int width, int height)
 bool CBitmap::Attach(const QImage& image)
 {
     m_image = image.convertToFormat(QImage::Format_RGB32);
+    m_uniform.reset();
     return !m_image.isNull();
 }
 
-void CBitmap::Fill(COLORREF color) { m_image.fill(ToQRgb(color)); }
+QImage& CBitmap::Image()
+{
+    m_tracked = false;
+    m_uniform.reset();
+    return m_image;
+}
+
+void CBitmap::Fill(COLORREF color)
+{
+    const QRgb rgb = ToQRgb(color);
+    if (m_uniform == rgb)
+        FillRect(m_written, color);
+    else
+        m_image.fill(rgb);
+    if (m_tracked)
+        m_uniform = rgb;
+    m_written = CRect();
+}
+
+void CBitmap::FillRect(const CRect& rect, COLORREF color)
+{
+    const CRect area = rect.Intersected(GetRect());
+    if (area.IsRectEmpty())
+        return;
+    const QRgb rgb = ToQRgb(color);
+    QRgb* const bits = reinterpret_cast<QRgb*>(m_image.bits());
+    const qsizetype stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+    for (int y = area.top; y < area.bottom; ++y)
+        std::fill_n(bits + y * stride + area.left, area.Width(), rgb);
+    NoteWritten(area);
+}
 
 COLORREF CBitmap::GetPixel(int x, int y) const
 {
@@ -33,6 +67,16 @@ COLORREF CBitmap::GetPixel(int x, int y) const
 
 void CBitmap::SetPixel(int x, int y, COLORREF color)
 {
-    if (m_image.valid(x, y))
-        reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = ToQRgb(color);
+    if (!m_image.valid(x, y))
+        return;
+    reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = ToQRgb(color);
+    NoteWritten({ x, y, x + 1, y + 1 });
+}
+
+QRgb* CBitmap::WriteRow(int y)
+{
+    if (y < 0 || y >= Height())
+        return nullptr;
+    NoteWritten({ 0, y, Width(), y + 1 });
+    return reinterpret_cast<QRgb*>(m_image.scanLine(y));
 }
