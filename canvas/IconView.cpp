@@ -74,11 +74,11 @@ void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
         m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
         m_bmpActual[s].SetPixel(x, y, displayed);
     }
-    {
-        CClientDC dc(this);
-        dc.SetPixel(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y, displayed);
-        if (show)
-            dc.FillSolidRect(kCanvasOrigin + c * x, kCanvasOrigin + c * y, c, c, displayed);
+    const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
+    FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
+    if (show) {
+        const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
+        FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
     }
     if (!doc)
         return;

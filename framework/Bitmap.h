@@ -12,6 +12,9 @@
 #include <QString>
 #include <optional>
 
+// Fills the part of rect inside image (32-bit RGB) with rgb, row by row, and returns that part.
+CRect FillImageRect(QImage& image, const CRect& rect, QRgb rgb);
+
 class CBitmap {
 public:
     CBitmap() = default;

@@ -187,11 +187,7 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color)
         OnPixelsChanged(area);
         return;
     }
-    const QRgb rgb = ToQRgb(color);
-    const Rows rows(*m_surface);
-    for (int y = area.top; y < area.bottom; ++y)
-        std::fill_n(rows[y] + area.left, area.Width(), rgb);
-    Changed(area);
+    Changed(FillImageRect(*m_surface, area, ToQRgb(color)));
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/View.h"
 
+#include "framework/Bitmap.h"
 #include "framework/DC.h"
 #include "framework/Document.h"
 #include "framework/QtColor.h"
@@ -74,6 +75,13 @@ QImage& CView::Screen()
         m_bErasePending = true;
     }
     return m_screen;
+}
+
+void CView::FillScreenRect(const CRect& rect, COLORREF colour)
+{
+    const CRect area = FillImageRect(Screen(), rect, ToQRgb(colour));
+    if (!area.IsRectEmpty())
+        ScreenChanged(area);
 }
 
 void CView::ScreenChanged(const CRect& rect)

@@ -6,6 +6,7 @@
 #include "framework/QtColor.h"
 #include "state/CellSize.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -81,7 +82,8 @@ TEST(Render, EveryImageAtEveryCanvasScaleShowsExactlyItsCells)
         Scatter(doc, rng);
         CIconView view;
         view.SetDocument(&doc);
-        view.resize(view.CanvasWidth() + 71, view.CanvasWidth() + 11);
+        view.resize(view.CanvasWidth() + 71,
+            std::max(view.CanvasWidth() + 11, view.m_rcPreview.back().bottom + 1));
         view.UpdateWindow(); // creates the bitmaps and renders every image
         // Rendered again over what is there.
         Scatter(doc, rng);
