@@ -53,6 +53,9 @@ private:
 
     // The image for a device context, which reports what it writes through NoteWritten.
     QImage& Surface() { return m_image; }
+    // The size and row length, kept so that single-pixel writes need no calls into the image.
+    void ReadGeometry();
+    void CheckGeometry();
     void NoteWritten(const CRect& rect)
     {
         if (m_uniform)
@@ -60,6 +63,9 @@ private:
     }
 
     QImage m_image;
+    int m_width = 0;
+    int m_height = 0;
+    qsizetype m_stride = 0;
     // False once direct access was given out: writes may then happen unseen.
     bool m_tracked = true;
     // When known: every pixel outside m_written has this colour.
