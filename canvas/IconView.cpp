@@ -5,9 +5,12 @@
 #include "framework/ClientDC.h"
 #include "framework/DC.h"
 #include "framework/Platform.h"
+#include "framework/QtColor.h"
 #include "resources/Artwork.h"
 #include "resources/Resource.h"
 #include "state/CellSize.h"
+
+#include <algorithm>
 
 namespace {
 constexpr COLORREF kPanelGrey = RGB(192, 192, 192);
@@ -68,14 +71,14 @@ void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
     const int c = cellSize[s];
     if (m_bBitmapsReady) {
         m_bmpMask[s].SetPixel(x, y, transparent ? kTransparentMarker : kWhite);
-        CDC(&m_bmpZoom[s]).FillSolidRect(c * x, c * y, c, c, displayed);
+        m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
         m_bmpActual[s].SetPixel(x, y, displayed);
     }
-    {
-        CClientDC dc(this);
-        dc.SetPixel(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y, displayed);
-        if (show)
-            dc.FillSolidRect(kCanvasOrigin + c * x, kCanvasOrigin + c * y, c, c, displayed);
+    const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
+    FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
+    if (show) {
+        const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
+        FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
     }
     if (!doc)
         return;
@@ -90,17 +93,67 @@ void CIconView::RenderImage(int s)
     CIconDoc* doc = GetDocument();
     if (!doc)
         return;
-    const int n = kImageSides[std::size_t(s)];
+    const std::size_t i = std::size_t(s);
+    const int n = kImageSides[i];
+    const auto& grid = doc->m_pixels[i];
+    if (!m_bBitmapsReady) {
+        for (int x = 0; x < n; ++x)
+            for (int y = 0; y < n; ++y)
+                WritePixel(s, x, y, grid[std::size_t(x)][std::size_t(y)], false);
+        return;
+    }
+    RenderBitmaps(s);
+    // The preview shows exactly what the actual-size bitmap now holds.
+    {
+        CClientDC dc(this);
+        CDC actualDC(&m_bmpActual[i]);
+        dc.BitBlt(m_rcPreview[i].left + 1, m_rcPreview[i].top + 1, n, n, &actualDC, 0, 0, SRCCOPY);
+    }
+    // Each cell is written with the value it has, so only the history and the flags change.
     for (int x = 0; x < n; ++x)
         for (int y = 0; y < n; ++y)
-            WritePixel(
-                s, x, y, doc->m_pixels[std::size_t(s)][std::size_t(x)][std::size_t(y)], false);
+            RecordChange(m_undo[i], x, y, grid[std::size_t(x)][std::size_t(y)]);
+    doc->SetModifiedFlag(true);
+    doc->m_bHasContent = true;
+}
+
+void CIconView::RenderBitmaps(int s)
+{
+    const std::size_t i = std::size_t(s);
+    const int n = kImageSides[i];
+    const int c = cellSize[i];
+    const auto& grid = GetDocument()->m_pixels[i];
+    CBitmap& zoom = m_bmpZoom[i];
+    // Cells past the zoom bitmap's edge are cut, as the per-cell fill cuts them.
+    const int zoomCells = std::min(n, (zoom.Width() + c - 1) / c);
+    for (int y = 0; y < n; ++y) {
+        QRgb* mask = m_bmpMask[i].WriteRow(y);
+        QRgb* actual = m_bmpActual[i].WriteRow(y);
+        QRgb* zoomRow = zoom.WriteRow(c * y);
+        for (int x = 0; x < n; ++x) {
+            const COLORREF colour = grid[std::size_t(x)][std::size_t(y)];
+            const bool transparent = colour == ICON_TRANSPARENT;
+            const QRgb displayed = ToQRgb(transparent ? m_bkColor[i] : colour);
+            if (mask && x < m_bmpMask[i].Width())
+                mask[x] = ToQRgb(transparent ? kTransparentMarker : kWhite);
+            if (actual && x < m_bmpActual[i].Width())
+                actual[x] = displayed;
+            if (zoomRow && x < zoomCells)
+                std::fill_n(zoomRow + c * x, std::min(c, zoom.Width() - c * x), displayed);
+        }
+        // The cell rows below the first are copies of it.
+        const int cellsWidth = std::min(zoom.Width(), c * n);
+        for (int k = 1; zoomRow && k < c; ++k)
+            if (QRgb* below = zoom.WriteRow(c * y + k))
+                std::copy_n(zoomRow, cellsWidth, below);
+    }
 }
 
 void CIconView::OnUpdate(CView* sender, long hint, void*)
 {
     if (!m_bBitmapsReady)
         return;
+    const ScreenBatch batch(this);
     CWaitCursor wait;
     for (ChangeList& list : m_undo)
         list.recording = 0;
@@ -255,5 +308,11 @@ bool CIconView::OnCmdMsg(int id, CCmdUI* pCmdUI)
         // Text
         OnCommand(ID_TEXT, &CIconView::OnTextTool),
     };
-    return DispatchCommand(*this, map, id, pCmdUI) || CView::OnCmdMsg(id, pCmdUI);
+    {
+        // A command's writes reach the screen at once and are shown in one repaint.
+        const ScreenBatch batch(this);
+        if (DispatchCommand(*this, map, id, pCmdUI))
+            return true;
+    }
+    return CView::OnCmdMsg(id, pCmdUI);
 }

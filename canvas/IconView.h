@@ -188,5 +188,7 @@ private:
     // PaintPixel without its selection clip, into the given image (not only the active one):
     // rendering and background changes use it.
     void WritePixel(int image, int x, int y, COLORREF colour, bool show);
+    // The zoomed, actual-size and mask bitmaps of image s drawn from the document, row by row.
+    void RenderBitmaps(int s);
     void OnPanelClick(CPoint point);
 };

@@ -4,12 +4,36 @@
 #include "framework/GdiObjects.h"
 #include "framework/QtColor.h"
 
+#include <algorithm>
+
+namespace {
+// area must lie inside the image whose pixels start at bits.
+void FillRows(QRgb* bits, qsizetype stride, const CRect& area, QRgb rgb)
+{
+    QRgb* row = bits + area.top * stride + area.left;
+    const int width = area.Width();
+    // Most fills are one cell of a few pixels, where a plain loop beats the library fill's
+    // set-up.
+    for (int y = area.top; y < area.bottom; ++y, row += stride) {
+        if (width <= 8) {
+            for (int x = 0; x < width; ++x)
+                row[x] = rgb;
+        } else {
+            std::fill_n(row, width, rgb);
+        }
+    }
+}
+}
+
 bool CBitmap::CreateCompatibleBitmap(int width, int height)
 {
     m_image = QImage();
+    m_uniform.reset();
+    ReadGeometry();
     if (width <= 0 || height <= 0)
         return false;
     m_image = QImage(width, height, QImage::Format_RGB32);
+    ReadGeometry();
     if (m_image.isNull())
         return false;
     Fill(RGB(0, 0, 0));
@@ -19,10 +43,63 @@ bool CBitmap::CreateCompatibleBitmap(int width, int height)
 bool CBitmap::Attach(const QImage& image)
 {
     m_image = image.convertToFormat(QImage::Format_RGB32);
+    m_uniform.reset();
+    ReadGeometry();
     return !m_image.isNull();
 }
 
-void CBitmap::Fill(COLORREF color) { m_image.fill(ToQRgb(color)); }
+void CBitmap::ReadGeometry()
+{
+    m_width = m_image.width();
+    m_height = m_image.height();
+    m_stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
+}
+
+void CBitmap::CheckGeometry()
+{
+    // Direct access may have replaced the image with one of another size.
+    if (!m_tracked)
+        ReadGeometry();
+}
+
+QImage& CBitmap::Image()
+{
+    m_tracked = false;
+    m_uniform.reset();
+    return m_image;
+}
+
+void CBitmap::Fill(COLORREF color)
+{
+    const QRgb rgb = ToQRgb(color);
+    if (m_uniform == rgb)
+        FillRect(m_written, color);
+    else
+        m_image.fill(rgb);
+    if (m_tracked)
+        m_uniform = rgb;
+    m_written = CRect();
+}
+
+CRect FillImageRect(QImage& image, const CRect& rect, QRgb rgb)
+{
+    const CRect area = rect.Intersected(CRect(0, 0, image.width(), image.height()));
+    if (area.IsRectEmpty())
+        return {};
+    FillRows(reinterpret_cast<QRgb*>(image.bits()), image.bytesPerLine() / qsizetype(sizeof(QRgb)),
+        area, rgb);
+    return area;
+}
+
+void CBitmap::FillRect(const CRect& rect, COLORREF color)
+{
+    CheckGeometry();
+    const CRect area = rect.Intersected(CRect(0, 0, m_width, m_height));
+    if (area.IsRectEmpty())
+        return;
+    FillRows(reinterpret_cast<QRgb*>(m_image.bits()), m_stride, area, ToQRgb(color));
+    NoteWritten(area);
+}
 
 COLORREF CBitmap::GetPixel(int x, int y) const
 {
@@ -33,6 +110,17 @@ COLORREF CBitmap::GetPixel(int x, int y) const
 
 void CBitmap::SetPixel(int x, int y, COLORREF color)
 {
-    if (m_image.valid(x, y))
-        reinterpret_cast<QRgb*>(m_image.scanLine(y))[x] = ToQRgb(color);
+    CheckGeometry();
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return;
+    reinterpret_cast<QRgb*>(m_image.bits())[y * m_stride + x] = ToQRgb(color);
+    NoteWritten({ x, y, x + 1, y + 1 });
+}
+
+QRgb* CBitmap::WriteRow(int y)
+{
+    if (y < 0 || y >= Height())
+        return nullptr;
+    NoteWritten({ 0, y, Width(), y + 1 });
+    return reinterpret_cast<QRgb*>(m_image.scanLine(y));
 }

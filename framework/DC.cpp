@@ -22,20 +22,28 @@ CRect ToCRect(const QRect& rc) { return { rc.left(), rc.top(), rc.right() + 1, r
 // The bounding box of the pixels one drawing call wrote.
 class CDC::ChangedArea {
 public:
-    void Add(const CRect& rc)
-    {
-        if (rc.IsRectEmpty())
-            return;
-        m_rect = m_rect.IsRectEmpty()
-            ? rc
-            : CRect(std::min(m_rect.left, rc.left), std::min(m_rect.top, rc.top),
-                std::max(m_rect.right, rc.right), std::max(m_rect.bottom, rc.bottom));
-    }
+    void Add(const CRect& rc) { m_rect = m_rect.United(rc); }
     void Add(CPoint p) { Add(CRect(p.x, p.y, p.x + 1, p.y + 1)); }
     const CRect& Rect() const { return m_rect; }
 
 private:
     CRect m_rect;
+};
+
+// The rows of the surface for one drawing call. Taking the pixels once per call, rather than
+// a scan line per row, keeps Qt's copy-on-write check out of the inner loops.
+class CDC::Rows {
+public:
+    explicit Rows(QImage& image)
+        : m_bits(reinterpret_cast<QRgb*>(image.bits()))
+        , m_stride(image.bytesPerLine() / qsizetype(sizeof(QRgb)))
+    {
+    }
+    QRgb* operator[](int y) const { return m_bits + y * m_stride; }
+
+private:
+    QRgb* m_bits;
+    qsizetype m_stride;
 };
 
 CDC::CDC() = default;
@@ -48,6 +56,13 @@ CDC::~CDC() = default;
 
 void CDC::OnPixelsChanged(const CRect&) { }
 
+void CDC::Changed(const CRect& rect)
+{
+    if (m_bitmap)
+        m_bitmap->NoteWritten(rect);
+    OnPixelsChanged(rect);
+}
+
 void CDC::SetSurface(QImage* surface)
 {
     m_surface = surface && !surface->isNull() ? surface : nullptr;
@@ -59,13 +74,18 @@ CBitmap* CDC::SelectObject(CBitmap* bitmap)
 {
     CBitmap* previous = m_bitmap;
     m_bitmap = bitmap;
-    SetSurface(bitmap ? &bitmap->Image() : nullptr);
+    SetSurface(bitmap ? &bitmap->Surface() : nullptr);
     return previous;
 }
 
 CPen CDC::SelectObject(const CPen& pen) { return std::exchange(m_pen, pen); }
 CBrush CDC::SelectObject(const CBrush& brush) { return std::exchange(m_brush, brush); }
-QFont CDC::SelectObject(const QFont& font) { return std::exchange(m_font, font); }
+QFont CDC::SelectObject(const QFont& font)
+{
+    const QFont previous = m_font.value_or(QFont());
+    m_font = font;
+    return previous;
+}
 
 void CDC::SelectStockObject(int index)
 {
@@ -133,8 +153,6 @@ CRect CDC::GetClipBox() const
     return box.IsRectEmpty() ? CRect() : box;
 }
 
-QRgb* CDC::Row(int y) { return reinterpret_cast<QRgb*>(m_surface->scanLine(y)); }
-
 QRgb CDC::Mix(QRgb screen, QRgb color) const
 {
     if (m_drawMode == R2_NOTXORPEN)
@@ -146,8 +164,8 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
 {
     if (!GetClipBox().PtInRect({ x, y }))
         return CLR_INVALID;
-    Row(y)[x] = ToQRgb(color);
-    OnPixelsChanged({ x, y, x + 1, y + 1 });
+    reinterpret_cast<QRgb*>(m_surface->scanLine(y))[x] = ToQRgb(color);
+    Changed({ x, y, x + 1, y + 1 });
     return color & kRgbMask;
 }
 
@@ -163,10 +181,13 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color)
     const CRect area = rect.Normalized().Intersected(GetClipBox());
     if (area.IsRectEmpty())
         return;
-    const QRgb rgb = ToQRgb(color);
-    for (int y = area.top; y < area.bottom; ++y)
-        std::fill(Row(y) + area.left, Row(y) + area.right, rgb);
-    OnPixelsChanged(area);
+    if (m_bitmap && area == m_bitmap->GetRect()) {
+        // The bitmap knows which part of it is not in that colour yet.
+        m_bitmap->Fill(color);
+        OnPixelsChanged(area);
+        return;
+    }
+    Changed(FillImageRect(*m_surface, area, ToQRgb(color)));
 }
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)
@@ -206,29 +227,49 @@ bool CDC::StretchBlt(int x, int y, int width, int height, const CDC* pSrcDC, int
         return int((2 * qint64(i) + 1) * from / (2 * qint64(to)));
     };
     std::vector<int> columns;
+    columns.reserve(std::size_t(area.Width()));
     for (int dx = area.left; dx < area.right; ++dx)
         columns.push_back(xSrc + sourceOffset(dx - x, width, srcWidth));
-    ChangedArea changed;
+    // Source columns grow with destination columns, so those that land inside the source are
+    // one run; the same holds for rows.
+    int first = area.left;
+    int last = area.right;
+    while (first < last && columns[std::size_t(first - area.left)] < 0)
+        ++first;
+    while (last > first && columns[std::size_t(last - 1 - area.left)] >= src.width())
+        --last;
+    if (first == last)
+        return true;
+    const auto sourceColumn
+        = [&columns, &area](int dx) { return columns[std::size_t(dx - area.left)]; };
+    const bool unscaled = srcWidth == width;
+    const Rows rows(*m_surface);
+    int top = area.bottom;
+    int bottom = area.top;
     for (int dy = area.top; dy < area.bottom; ++dy) {
         const int sy = ySrc + sourceOffset(dy - y, height, srcHeight);
         if (sy < 0 || sy >= src.height())
             continue;
+        top = std::min(top, dy);
+        bottom = dy + 1;
         const QRgb* from = reinterpret_cast<const QRgb*>(src.constScanLine(sy));
-        QRgb* to = Row(dy);
-        for (int dx = area.left; dx < area.right; ++dx) {
-            const int sx = columns[std::size_t(dx - area.left)];
-            if (sx < 0 || sx >= src.width())
-                continue;
-            to[dx] = from[sx] | 0xFF000000;
-            changed.Add(CPoint(dx, dy));
+        QRgb* to = rows[dy];
+        if (unscaled) {
+            const int shift = sourceColumn(first) - first;
+            for (int dx = first; dx < last; ++dx)
+                to[dx] = from[dx + shift] | 0xFF000000;
+        } else {
+            for (int dx = first; dx < last; ++dx)
+                to[dx] = from[sourceColumn(dx)] | 0xFF000000;
         }
     }
-    if (!changed.Rect().IsRectEmpty())
-        OnPixelsChanged(changed.Rect());
+    if (top < bottom)
+        Changed(CRect(first, top, last, bottom));
     return true;
 }
 
-void CDC::MixSpan(const raster::Span& span, QRgb color, const CRect& clip, ChangedArea& changed)
+void CDC::MixSpan(
+    const raster::Span& span, QRgb color, const CRect& clip, const Rows& rows, ChangedArea& changed)
 {
     if (span.y < clip.top || span.y >= clip.bottom)
         return;
@@ -236,13 +277,14 @@ void CDC::MixSpan(const raster::Span& span, QRgb color, const CRect& clip, Chang
     const int right = std::min(span.right, clip.right);
     if (left >= right)
         return;
-    QRgb* row = Row(span.y);
+    QRgb* row = rows[span.y];
     for (int x = left; x < right; ++x)
         row[x] = Mix(row[x], color);
     changed.Add(CRect(left, span.y, right, span.y + 1));
 }
 
-void CDC::DrawPenPixels(const std::vector<CPoint>& pixels, const CRect& clip, ChangedArea& changed)
+void CDC::DrawPenPixels(
+    const std::vector<CPoint>& pixels, const CRect& clip, const Rows& rows, ChangedArea& changed)
 {
     if (m_pen.IsNull())
         return;
@@ -255,7 +297,7 @@ void CDC::DrawPenPixels(const std::vector<CPoint>& pixels, const CRect& clip, Ch
         const CPoint p = pixels[i];
         if (!clip.PtInRect(p))
             continue;
-        QRgb& pixel = Row(p.y)[p.x];
+        QRgb& pixel = rows[p.y][p.x];
         pixel = Mix(pixel, isDot ? dot : gap);
         changed.Add(p);
     }
@@ -266,15 +308,16 @@ void CDC::DrawFigure(const raster::Figure& figure)
     const CRect clip = GetClipBox();
     if (clip.IsRectEmpty())
         return;
+    const Rows rows(*m_surface);
     ChangedArea changed;
     if (!m_brush.IsNull()) {
         const QRgb brush = ToQRgb(m_brush.GetColor());
         for (const raster::Span& span : figure.interior)
-            MixSpan(span, brush, clip, changed);
+            MixSpan(span, brush, clip, rows, changed);
     }
-    DrawPenPixels(figure.outline, clip, changed);
+    DrawPenPixels(figure.outline, clip, rows, changed);
     if (!changed.Rect().IsRectEmpty())
-        OnPixelsChanged(changed.Rect());
+        Changed(changed.Rect());
 }
 
 bool CDC::Rectangle(int left, int top, int right, int bottom)
@@ -305,9 +348,9 @@ bool CDC::LineTo(int x, int y)
     const CRect clip = GetClipBox();
     if (!clip.IsRectEmpty()) {
         ChangedArea changed;
-        DrawPenPixels(raster::LinePixels(m_position, to), clip, changed);
+        DrawPenPixels(raster::LinePixels(m_position, to), clip, Rows(*m_surface), changed);
         if (!changed.Rect().IsRectEmpty())
-            OnPixelsChanged(changed.Rect());
+            Changed(changed.Rect());
     }
     m_position = to;
     return true;
@@ -342,18 +385,19 @@ bool CDC::FillArea(int x, int y, bool (*inArea)(QRgb pixel, QRgb reference), COL
     if (m_brush.IsNull())
         return true;
     const QRgb brush = ToQRgb(m_brush.GetColor());
+    const Rows rows(*m_surface);
     ChangedArea changed;
     for (const raster::Span& span : area) {
-        std::fill(Row(span.y) + span.left, Row(span.y) + span.right, brush);
+        std::fill(rows[span.y] + span.left, rows[span.y] + span.right, brush);
         changed.Add(CRect(span.left, span.y, span.right, span.y + 1));
     }
-    OnPixelsChanged(changed.Rect());
+    Changed(changed.Rect());
     return true;
 }
 
 QFont CDC::TextFont() const
 {
-    QFont font = m_font;
+    QFont font = m_font.value_or(QFont());
     font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
     return font;
 }
@@ -389,6 +433,10 @@ bool CDC::TextOut(int x, int y, const QString& text)
     // Glyphs may overhang their cell (italics, accents): report the union of both.
     const QRect ink = metrics.boundingRect(text).translated(baseline).adjusted(-1, -1, 1, 1);
     const CRect changed = ToCRect(cell.united(ink)).Intersected(clip);
+    // A bitmap is told of the whole clip box: glyphs are Qt's, and an overhang missed here
+    // would survive the bitmap's next fill.
+    if (m_bitmap)
+        m_bitmap->NoteWritten(clip);
     if (!changed.IsRectEmpty())
         OnPixelsChanged(changed);
     return true;

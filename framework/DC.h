@@ -131,12 +131,16 @@ protected:
 
 private:
     class ChangedArea;
+    class Rows;
 
     void SetSurface(QImage* surface);
-    QRgb* Row(int y);
+    // Tells the selected bitmap and OnPixelsChanged what a drawing call wrote.
+    void Changed(const CRect& rect);
     QRgb Mix(QRgb screen, QRgb color) const;
-    void MixSpan(const raster::Span& span, QRgb color, const CRect& clip, ChangedArea& changed);
-    void DrawPenPixels(const std::vector<CPoint>& pixels, const CRect& clip, ChangedArea& changed);
+    void MixSpan(const raster::Span& span, QRgb color, const CRect& clip, const Rows& rows,
+        ChangedArea& changed);
+    void DrawPenPixels(const std::vector<CPoint>& pixels, const CRect& clip, const Rows& rows,
+        ChangedArea& changed);
     void DrawFigure(const raster::Figure& figure);
     bool FillArea(int x, int y, bool (*inArea)(QRgb pixel, QRgb reference), COLORREF reference);
     QFont TextFont() const;
@@ -146,7 +150,9 @@ private:
     std::optional<CRect> m_clip;
     CPen m_pen;
     CBrush m_brush;
-    QFont m_font;
+    // Unset until a font is selected: the application's default font, looked up only when text
+    // is drawn, since most device contexts never draw any.
+    std::optional<QFont> m_font;
     int m_drawMode = R2_COPYPEN;
     int m_bkMode = OPAQUE;
     COLORREF m_bkColor = RGB(255, 255, 255);

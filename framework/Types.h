@@ -69,5 +69,15 @@ struct CRect {
         return { std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
             std::min(bottom, o.bottom) };
     }
+    // The smallest rectangle holding both; an empty rectangle adds nothing.
+    constexpr CRect United(const CRect& o) const
+    {
+        if (o.IsRectEmpty())
+            return *this;
+        if (IsRectEmpty())
+            return o;
+        return { std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+            std::max(bottom, o.bottom) };
+    }
     friend constexpr bool operator==(const CRect&, const CRect&) = default;
 };

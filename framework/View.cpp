@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/View.h"
 
+#include "framework/Bitmap.h"
 #include "framework/DC.h"
 #include "framework/Document.h"
 #include "framework/QtColor.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-#include <algorithm>
 
 namespace {
 QRect ToQRect(const CRect& rc) { return { rc.left, rc.top, rc.Width(), rc.Height() }; }
@@ -77,14 +77,36 @@ QImage& CView::Screen()
     return m_screen;
 }
 
+void CView::FillScreenRect(const CRect& rect, COLORREF colour)
+{
+    const CRect area = FillImageRect(Screen(), rect, ToQRgb(colour));
+    if (!area.IsRectEmpty())
+        ScreenChanged(area);
+}
+
 void CView::ScreenChanged(const CRect& rect)
 {
-    const CRect& s = m_pendingShow;
-    m_pendingShow = s.IsRectEmpty()
-        ? rect
-        : CRect(std::min(s.left, rect.left), std::min(s.top, rect.top),
-            std::max(s.right, rect.right), std::max(s.bottom, rect.bottom));
-    update(ToQRect(m_pendingShow));
+    m_pendingShow = m_pendingShow.United(rect);
+    if (m_batchDepth == 0)
+        ShowPendingChanges();
+}
+
+void CView::ShowPendingChanges()
+{
+    if (!m_pendingShow.IsRectEmpty())
+        update(ToQRect(m_pendingShow));
+}
+
+CView::ScreenBatch::ScreenBatch(CView* view)
+    : m_view(view)
+{
+    ++view->m_batchDepth;
+}
+
+CView::ScreenBatch::~ScreenBatch()
+{
+    if (m_view && --m_view->m_batchDepth == 0)
+        m_view->ShowPendingChanges();
 }
 
 void CView::DrawPending()
@@ -106,7 +128,19 @@ void CView::DrawPending()
 void CView::paintEvent(QPaintEvent* event)
 {
     DrawPending();
-    m_pendingShow = CRect();
+    // A paint in the middle of a batch (a dialog's event loop) may cover less than the batch
+    // has changed so far; what it leaves is asked for when the batch ends.
+    if (m_batchDepth == 0)
+        m_pendingShow = CRect();
     QPainter painter(this);
     painter.drawImage(event->rect(), m_screen, event->rect());
+}
+
+bool CView::event(QEvent* event)
+{
+    // A paint shows what batches collected; one inside a batch would keep asking for itself.
+    if (event->type() == QEvent::Paint)
+        return QWidget::event(event);
+    const ScreenBatch batch(this);
+    return QWidget::event(event);
 }

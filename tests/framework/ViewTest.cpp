@@ -8,7 +8,10 @@
 #include "framework/View.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
+#include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +23,8 @@ public:
     int draws = 0;
     bool invalidateWhileDrawing = false;
     QRegion painted;
+    // Run by a mouse press, as a tool's drawing would be.
+    std::function<void()> onPress;
 
 protected:
     void OnDraw(CDC* pDC) override
@@ -30,6 +35,11 @@ protected:
             invalidateWhileDrawing = false;
             Invalidate(false);
         }
+    }
+    void mousePressEvent(QMouseEvent*) override
+    {
+        if (onPress)
+            onPress();
     }
     void paintEvent(QPaintEvent* event) override
     {
@@ -128,6 +138,85 @@ TEST(ViewScreen, PaintShowsTheImageWithoutRedrawing)
     const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.pixel(31, 21), ToQRgb(kGreen));
     EXPECT_EQ(shown.pixel(5, 5), ToQRgb(kRed));
+}
+
+void FillOnScreen(CView& view, const CRect& rect)
+{
+    CClientDC dc(&view);
+    dc.FillSolidRect(rect, kGreen);
+}
+
+// A shown view that has had its first paint and nothing pending.
+class BatchTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        view.show();
+        // A first paint asks for a second one, which Qt delivers a little later.
+        for (int quiet = 0, round = 0; quiet < 3 && round < 100; ++round) {
+            view.painted = QRegion();
+            QTest::qWait(5);
+            quiet = view.painted.isEmpty() ? quiet + 1 : 0;
+        }
+        view.painted = QRegion();
+    }
+    TestView view;
+};
+
+TEST_F(BatchTest, WritesLandAtOnceAndAreShownInOneRepaintWhenTheOutermostBatchEnds)
+{
+    {
+        const CView::ScreenBatch outer(&view);
+        {
+            const CView::ScreenBatch inner(&view);
+            FillOnScreen(view, CRect(2, 20, 4, 22));
+        }
+        FillOnScreen(view, CRect(30, 24, 32, 26));
+        EXPECT_EQ(ScreenPixel(view, 3, 21), kGreen); // readable at once
+        QApplication::processEvents();
+        EXPECT_TRUE(view.painted.isEmpty()); // but not yet asked for, not even by the inner one
+    }
+    QApplication::processEvents();
+    // The bounding box of both writes, between them too.
+    EXPECT_TRUE(view.painted.contains(QRect(2, 20, 30, 6)));
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(31, 25), ToQRgb(kGreen));
+}
+
+TEST_F(BatchTest, APaintInsideABatchDoesNotSwallowWhatItDidNotCover)
+{
+    {
+        const CView::ScreenBatch batch(&view);
+        FillOnScreen(view, CRect(30, 20, 33, 22));
+        view.repaint(QRect(0, 0, 4, 4)); // a dialog's event loop paints another part
+        view.painted = QRegion();
+    }
+    QApplication::processEvents();
+    EXPECT_TRUE(view.painted.contains(QRect(30, 20, 3, 2)));
+}
+
+TEST_F(BatchTest, EveryEventRunsInABatch)
+{
+    bool paintedDuringPress = true;
+    view.onPress = [this, &paintedDuringPress] {
+        FillOnScreen(view, CRect(30, 20, 33, 22));
+        QApplication::processEvents();
+        paintedDuringPress = view.painted.contains(QRect(30, 20, 3, 2));
+    };
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), view.mapToGlobal(QPointF(5, 5)),
+        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&view, &press);
+    EXPECT_FALSE(paintedDuringPress);
+    QApplication::processEvents();
+    EXPECT_TRUE(view.painted.contains(QRect(30, 20, 3, 2)));
+}
+
+TEST(ViewScreenBatch, AViewClosedInsideABatchIsLeftAlone)
+{
+    auto* view = new TestView;
+    const CView::ScreenBatch batch(view);
+    FillOnScreen(*view, CRect(1, 1, 3, 3));
+    delete view; // the batch's end must not touch it (ASan reports if it does)
 }
 
 TEST(ViewScreen, GrowingKeepsTheImageAndRedrawsAtTheNextPaint)
