@@ -17,8 +17,13 @@ CColorTable::CColorTable()
 void CColorTable::Reset()
 {
     const unsigned counted = std::min(m_nCount, kCapacity);
-    for (unsigned position = 0; position < counted; ++position)
-        m_slotColors[m_slotOfPosition[position]] = kEmptySlot;
+    // Clearing a slot at a time beats sweeping the index only while few slots are used.
+    if (counted < kSlots / 16) {
+        for (unsigned position = 0; position < counted; ++position)
+            m_slotColors[m_slotOfPosition[position]] = kEmptySlot;
+    } else {
+        std::memset(m_slotColors.data(), 0xFF, sizeof m_slotColors);
+    }
     std::fill_n(m_colors.begin(), counted, kWhite);
     m_nCount = 0;
 }

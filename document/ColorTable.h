@@ -18,8 +18,8 @@ public:
 
     // All entries white, no colours counted.
     CColorTable();
-    // Back to the state above. Only the colours counted are cleared, so resetting a table
-    // that holds a few colours costs a few stores, not a sweep of the whole index.
+    // Back to the state above. A table that holds a few colours clears only their slots, a
+    // few stores rather than a sweep of the whole index.
     void Reset();
     // Adds c unless present; false only when c is new and the table is full.
     bool Add(COLORREF c) { return Insert(c) >= 0; }
