@@ -3,7 +3,8 @@
 # Prints the editor's figures next to their references, measured in the same run:
 #   start-up, memory, idle wake-ups and exit against a bare Qt main window (pixmora-floor);
 #   the splash and the tip of the day, which the design shows at start, on their own;
-#   the icon writer against Pillow's 8-bit ICO writer and Qt's ICO writer where installed.
+#   the icon writer against Pillow's 8-bit ICO writer and Qt's ICO writer where installed;
+#   pixmora-cli export against icotool -x, whole process, 50 interleaved rounds.
 # Start-up rounds are interleaved (editor, floor, editor, ...) so a busy machine slows both
 # alike; each figure is given as min / median of its rounds.
 #
@@ -23,7 +24,8 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
-targets=(pixmora pixmora-sound pixmora-floor pixmora-startprobe pixmora-bench)
+targets=(pixmora pixmora-sound pixmora-floor pixmora-startprobe pixmora-bench pixmora-cli
+  pixmora-cli-images)
 missing=()
 for t in "${targets[@]}"; do
   [ -e "$build/$t" ] || [ -e "$build/lib$t.so" ] || missing+=("$t")
@@ -62,5 +64,8 @@ probe floor-idle --title Floor --idle "$idle" -- ./pixmora-floor
   | awk -F, '/^"BM_[^"]*",/ && $1 !~ /_(mean|median|stddev|cv)"$/ { gsub(/"/, "", $1); print "codec " $1 " " $4 / 1000 }' \
   >>"$results"
 "${PYTHON:-/usr/bin/python3}" "$here/pillow_ico.py" >>"$results" || echo "Pillow not installed (apt-get install python3-pil): no Pillow figure" >&2
+
+"${PYTHON:-/usr/bin/python3}" "$here/cli_export.py" "$build/pixmora-cli" \
+  "$root/tests/data/ours-16-32-48.ico" 50 >>"$results" || true
 
 "${PYTHON:-/usr/bin/python3}" "$here/compare_report.py" "$results"

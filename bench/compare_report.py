@@ -82,6 +82,9 @@ def main():
         ratio(writer, f[("pillow", "ico8")]), "<= 0.15x", digits=2)
     row("", [], "Qt 32-bit ICO", f[("codec", "BM_QtIcoWriter/255")],
         ratio(writer, f[("codec", "BM_QtIcoWriter/255")]), "", digits=2)
+    cli, icotool = f[("cli", "export_ms")], f[("icotool", "extract_ms")]
+    row("pixmora-cli export, ms", cli, "icotool -x", icotool, ratio(cli, icotool), "<= 2x",
+        digits=2)
     row("icon writer, 2304 colours, us", f[("codec", "BM_EncodeAndWriteIcon/2304")], "", [],
         "", "", digits=2)
 

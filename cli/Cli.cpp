@@ -167,20 +167,18 @@ QStringList InputFiles(const CliOptions& o)
     return o.files;
 }
 
-int Dispatch(const CliOptions& o, CliStreams& io)
+int Dispatch(
+    const QStringList& args, const CliOptions& o, CliStreams& io, ImageCommandRunner runImages)
 {
-    if (o.command == QLatin1String("info"))
-        return RunInfo(o, io);
     if (o.command == QLatin1String("export"))
         return RunExport(o, io);
-    if (o.command == QLatin1String("create"))
-        return RunCreate(o, io);
-    return RunImport(o, io);
+    return runImages(args, o, io);
 }
 
 } // namespace
 
-int RunCli(const QStringList& args, QTextStream& out, QTextStream& err)
+int RunCliCommand(
+    const QStringList& args, QTextStream& out, QTextStream& err, ImageCommandRunner runImages)
 {
     ScopedCliPlatform platform(err);
     const Parsed parsed = Parse(args);
@@ -199,7 +197,7 @@ int RunCli(const QStringList& args, QTextStream& out, QTextStream& err)
         result = UsageError(err, QStringLiteral("the standard input (-) can be read only once"));
     } else {
         CliStreams io { out, err, *platform };
-        result = Dispatch(parsed.options, io);
+        result = Dispatch(args, parsed.options, io, runImages);
     }
     out.flush();
     err.flush();

@@ -11,7 +11,7 @@
 #include "cli/ImageScaling.h"
 #include "framework/Archive.h"
 #include "framework/AtomicFileWriter.h"
-#include "framework/Platform.h"
+#include "framework/MessageBox.h"
 #include "framework/Strings.h"
 
 #include <QBuffer>

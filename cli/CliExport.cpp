@@ -3,34 +3,13 @@
 #include "cli/Cli.h"
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
-#include "cli/GridImage.h"
+#include "cli/GridPng.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 
 namespace {
-
-// Export writes only PNG, which QtGui encodes itself. Without this, Qt loads every image
-// plugin (and the libraries they need) to ask each whether it would rather write PNG, which
-// on a small icon costs more than the export. The plugin folders are hidden while the
-// command runs, so the built-in encoder always writes, and put back afterwards.
-class BuiltInImageFormatsOnly {
-public:
-    BuiltInImageFormatsOnly()
-        : m_paths(QCoreApplication::libraryPaths())
-    {
-        QCoreApplication::setLibraryPaths({});
-    }
-    ~BuiltInImageFormatsOnly() { QCoreApplication::setLibraryPaths(m_paths); }
-    BuiltInImageFormatsOnly(const BuiltInImageFormatsOnly&) = delete;
-    BuiltInImageFormatsOnly& operator=(const BuiltInImageFormatsOnly&) = delete;
-
-private:
-    QStringList m_paths;
-};
 
 QString Stem(const QString& path)
 {
@@ -50,10 +29,17 @@ QString OutputName(const QString& pattern, const QString& path, int side)
 // Why the pattern cannot name the outputs of these files, or empty.
 QString CheckPattern(const QString& pattern, const QStringList& icons)
 {
-    static const QRegularExpression placeholder(QStringLiteral("\\{([^}]*)\\}"));
-    for (const QRegularExpressionMatch& m : placeholder.globalMatch(pattern))
-        if (m.captured(1) != QLatin1String("stem") && m.captured(1) != QLatin1String("size"))
-            return QStringLiteral("--name knows {stem} and {size}, not {%1}").arg(m.captured(1));
+    // Every "{...}" must be one of the two; a scan by hand, since compiling a regular
+    // expression costs export more than the rest of its command line.
+    for (qsizetype open = pattern.indexOf(u'{'); open >= 0;) {
+        const qsizetype close = pattern.indexOf(u'}', open + 1);
+        if (close < 0)
+            break;
+        const QString name = pattern.mid(open + 1, close - open - 1);
+        if (name != QLatin1String("stem") && name != QLatin1String("size"))
+            return QStringLiteral("--name knows {stem} and {size}, not {%1}").arg(name);
+        open = pattern.indexOf(u'{', close + 1);
+    }
     if (!pattern.contains(QLatin1String("{size}")))
         return QStringLiteral("--name needs {size}: an icon holds up to three images");
     QSet<QString> names;
@@ -83,9 +69,10 @@ int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliS
         if (!IsImageDrawn(loaded.pixels[i], side))
             continue;
         const QString target = dir.filePath(OutputName(pattern, icon, side));
+        const QByteArray png = GridToPng(loaded.pixels[i], side);
         QString why;
-        if (!QDir().mkpath(QFileInfo(target).path())
-            || !WriteOutput(target, EncodePng(GridToImage(loaded.pixels[i], side)), why)) {
+        if (png.isEmpty() || !QDir().mkpath(QFileInfo(target).path())
+            || !WriteOutput(target, png, why)) {
             Complain(io.err, target,
                 QStringLiteral("cannot write the image")
                     + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
@@ -112,7 +99,6 @@ int RunExport(const CliOptions& options, CliStreams& io)
         Complain(io.err, dirPath, QStringLiteral("cannot create the directory"));
         return kCliFailed;
     }
-    const BuiltInImageFormatsOnly builtInPng;
     int result = kCliOk;
     for (const QString& icon : icons)
         result = std::max(result, ExportOne(icon, options.namePattern, dir, io));

@@ -13,15 +13,13 @@ int CliPlatform::MessageBox(const QString& text, const QString&, unsigned style)
         m_err << m_context << ": ";
     m_err << text << '\n';
     m_err.flush();
-    // Nobody can answer: OK-only boxes are acknowledged, every question is declined.
-    return (style & 0xF) == MB_OK ? IDOK : IDCANCEL;
+    return UnansweredMessageBox(style);
 }
 
 ScopedCliPlatform::ScopedCliPlatform(QTextStream& err)
+    : m_platform(err)
+    , m_previous(SetMessageBoxes(&m_platform))
 {
-    auto platform = std::make_unique<CliPlatform>(err);
-    m_platform = platform.get();
-    m_previous = SetPlatform(std::move(platform));
 }
 
-ScopedCliPlatform::~ScopedCliPlatform() { SetPlatform(std::move(m_previous)); }
+ScopedCliPlatform::~ScopedCliPlatform() { SetMessageBoxes(m_previous); }

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform of pixmora-cli: the framework's message boxes become lines on the error stream,
-// prefixed with the file being worked on, and every question is answered as if cancelled.
+// The message boxes of pixmora-cli: the framework's message boxes become lines on the error
+// stream, prefixed with the file being worked on, and every question is answered as if
+// cancelled.
 #pragma once
 
-#include "framework/Platform.h"
+#include "framework/MessageBox.h"
 
 #include <QString>
 #include <QTextStream>
-#include <memory>
 
-class CliPlatform final : public ConsolePlatform {
+class CliPlatform final : public MessageBoxes {
 public:
     explicit CliPlatform(QTextStream& err);
 
@@ -23,7 +23,7 @@ private:
     QString m_context;
 };
 
-// Installs a CliPlatform for its lifetime and puts the previous platform back afterwards.
+// Installs a CliPlatform for its lifetime and puts the previous message boxes back afterwards.
 class ScopedCliPlatform {
 public:
     explicit ScopedCliPlatform(QTextStream& err);
@@ -31,10 +31,10 @@ public:
     ScopedCliPlatform(const ScopedCliPlatform&) = delete;
     ScopedCliPlatform& operator=(const ScopedCliPlatform&) = delete;
 
-    CliPlatform& operator*() { return *m_platform; }
-    CliPlatform* operator->() { return m_platform; }
+    CliPlatform& operator*() { return m_platform; }
+    CliPlatform* operator->() { return &m_platform; }
 
 private:
-    CliPlatform* m_platform;
-    std::unique_ptr<Platform> m_previous;
+    CliPlatform m_platform;
+    MessageBoxes* m_previous;
 };

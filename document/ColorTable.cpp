@@ -1,16 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/ColorTable.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 }
 
-void CColorTable::Reset()
+CColorTable::CColorTable()
 {
     m_colors.fill(kWhite);
     std::memset(m_slotColors.data(), 0xFF, sizeof m_slotColors);
+}
+
+void CColorTable::Reset()
+{
+    const unsigned counted = std::min(m_nCount, kCapacity);
+    // Clearing a slot at a time beats sweeping the index only while few slots are used.
+    if (counted < kSlots / 16) {
+        for (unsigned position = 0; position < counted; ++position)
+            m_slotColors[m_slotOfPosition[position]] = kEmptySlot;
+    } else {
+        std::memset(m_slotColors.data(), 0xFF, sizeof m_slotColors);
+    }
+    std::fill_n(m_colors.begin(), counted, kWhite);
     m_nCount = 0;
 }
 
@@ -20,6 +34,7 @@ int CColorTable::InsertNew(COLORREF c, unsigned slot)
         return -1;
     m_slotColors[slot] = c;
     m_slotPositions[slot] = std::uint8_t(m_nCount);
+    m_slotOfPosition[m_nCount] = std::uint16_t(slot);
     m_colors[m_nCount] = c;
     return int(m_nCount++);
 }

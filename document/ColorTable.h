@@ -17,6 +17,9 @@ public:
     static constexpr unsigned kCapacity = 256;
 
     // All entries white, no colours counted.
+    CColorTable();
+    // Back to the state above. A table that holds a few colours clears only their slots, a
+    // few stores rather than a sweep of the whole index.
     void Reset();
     // Adds c unless present; false only when c is new and the table is full.
     bool Add(COLORREF c) { return Insert(c) >= 0; }
@@ -48,23 +51,31 @@ private:
         return m_slotColors[slot] == c && c != kEmptySlot;
     }
 
+    static unsigned HomeSlot(COLORREF c) { return (c * 0x9E3779B1u) >> (32 - kSlotBits); }
     // The slot holding c, or the empty slot where it would go. Fibonacci hashing spreads
     // neighbouring colours (a gradient, one channel stepping) over the whole index; the index
     // is never full, so an empty slot always ends the probe.
     unsigned SlotOf(COLORREF c) const
     {
-        unsigned slot = (c * 0x9E3779B1u) >> (32 - kSlotBits);
+        unsigned slot = HomeSlot(c);
         while (m_slotColors[slot] != c && m_slotColors[slot] != kEmptySlot)
             slot = (slot + 1) & (kSlots - 1);
         return slot;
     }
-    // Adds c unless present; its position, or -1 when it is new and the table is full.
+    // Adds c unless present; its position, or -1 when it is new and the table is full. Every
+    // cell of an image comes through here, so the probe is written for the usual case: c in
+    // its home slot, one load and one comparison.
     int Insert(COLORREF c)
     {
-        const unsigned slot = SlotOf(c);
-        if (Holds(slot, c))
-            return m_slotPositions[slot];
-        return InsertNew(c, slot);
+        if (c == kEmptySlot) [[unlikely]]
+            return -1;
+        for (unsigned slot = HomeSlot(c);; slot = (slot + 1) & (kSlots - 1)) {
+            const COLORREF held = m_slotColors[slot];
+            if (held == c) [[likely]]
+                return m_slotPositions[slot];
+            if (held == kEmptySlot)
+                return m_nCount < kCapacity ? InsertNew(c, slot) : -1;
+        }
     }
     int InsertNew(COLORREF c, unsigned slot);
 
@@ -72,4 +83,6 @@ private:
     // The colour in each slot of the index, or kEmptySlot, and its position in m_colors.
     std::array<COLORREF, kSlots> m_slotColors {};
     std::array<std::uint8_t, kSlots> m_slotPositions {};
+    // The slot of each position's colour, for Reset.
+    std::array<std::uint16_t, kCapacity> m_slotOfPosition {};
 };

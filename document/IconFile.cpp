@@ -4,7 +4,7 @@
 #include "document/ByteWriter.h"
 #include "document/EntryClassifier.h"
 #include "framework/Archive.h"
-#include "framework/Platform.h"
+#include "framework/MessageBox.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -45,7 +45,7 @@ bool IsImageDrawn(const IconGrid& grid, int side)
 
 void ShowNothingDrawnMessage()
 {
-    platform().MessageBox(
+    messageBoxes().MessageBox(
         QStringLiteral("You have not drawn any icons\nThe icon file will not be written."),
         QStringLiteral("Error"), MB_OK | MB_ICONSTOP);
 }

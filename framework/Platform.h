@@ -5,6 +5,7 @@
 // asked, so nothing ever blocks on a modal window.
 #pragma once
 
+#include "framework/MessageBox.h"
 #include "framework/Types.h"
 
 #include <QFont>
@@ -16,20 +17,6 @@
 class QDialog;
 class QWidget;
 
-// Message box styles and answers, with the values the program was designed against.
-enum : unsigned {
-    MB_OK = 0x0,
-    MB_OKCANCEL = 0x1,
-    MB_YESNOCANCEL = 0x3,
-    MB_YESNO = 0x4,
-    MB_ICONSTOP = 0x10,
-    MB_ICONQUESTION = 0x20,
-    MB_ICONEXCLAMATION = 0x30,
-    MB_ICONINFORMATION = 0x40,
-};
-enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
-constexpr unsigned MB_ICONERROR = MB_ICONSTOP;
-
 // What the font dialog shows and returns: the font description (family, size, style,
 // underline, strike-out) and the text colour chosen with it.
 struct FontChoice {
@@ -37,12 +24,9 @@ struct FontChoice {
     COLORREF color = RGB(0, 0, 0);
 };
 
-class Platform {
+// Message boxes (MessageBox, from MessageBoxes) and everything else that needs the desktop.
+class Platform : public MessageBoxes {
 public:
-    virtual ~Platform() = default;
-
-    // Shows a modal message box and returns the button pressed (IDOK, IDYES, ...).
-    virtual int MessageBox(const QString& text, const QString& caption, unsigned style) = 0;
     // The colour dialog; nullopt when it is cancelled.
     virtual std::optional<COLORREF> ChooseColor(QWidget* parent, COLORREF initial) = 0;
     // The font dialog, offering the screen fonts and the effects colour, underline and
@@ -86,12 +70,8 @@ public:
 // The platform in force. Before anything is installed a console platform is used that writes
 // message boxes to stderr and answers IDOK/cancel, so non-GUI code never needs a display.
 Platform& platform();
-// Installs a platform and returns the previous one.
+// Installs a platform, message boxes included, and returns the previous one.
 std::unique_ptr<Platform> SetPlatform(std::unique_ptr<Platform> p);
-
-// The framework's message box helper: caption is the application title unless given.
-int AfxMessageBox(const QString& text, unsigned style = MB_OK | MB_ICONEXCLAMATION);
-QString AfxGetAppTitle();
 
 // Holds the wait cursor for its lifetime.
 class CWaitCursor {

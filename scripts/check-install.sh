@@ -43,6 +43,8 @@ done
 echo "== installed programs"
 [ "$("$usr/bin/pixmora-cli" --version)" = "pixmora-cli $version" ] || fail "pixmora-cli --version"
 [ "$("$usr/bin/pixmora" -v)" = "pixmora $version" ] || fail "pixmora -v"
+# info runs in the image helper the tool execs from the installed library folder.
+"$usr/bin/pixmora-cli" info tests/data/ours-16-32-48.ico >/dev/null || fail "pixmora-cli info"
 status=0
 "$usr/bin/pixmora" --no-such-option 2>"$work/err" >/dev/null || status=$?
 [ "$status" = 2 ] || fail "an unknown option exited $status, not 2"
@@ -56,6 +58,8 @@ mv "$work/elsewhere" "$work/moved"
 (cd "$work/empty" && "$work/moved/bin/pixmora" --data-files) | tee "$work/found"
 [ "$(grep -c ": $work/moved/share/pixmora/" "$work/found")" = 4 ] \
   || fail "the relocated editor does not find its data in its own tree"
+"$work/moved/bin/pixmora-cli" info tests/data/ours-16-32-48.ico >/dev/null \
+  || fail "the relocated pixmora-cli does not find its image helper in its own tree"
 
 echo "== window class matches the menu entry"
 wm_class="$(env -u QT_QPA_PLATFORM xvfb-run -a sh -c '
@@ -74,6 +78,6 @@ echo "$wm_class" | grep -q ", \"$expected\"$" || fail "WM_CLASS is not $expected
 echo "== Debian package $deb"
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
 dpkg-deb -x "$deb" "$work/deb"
-file "$work/deb/usr/bin/pixmora" "$work/deb/usr/bin/pixmora-cli" | grep -v ', stripped' && fail "unstripped binaries"
+file "$work/deb/usr/bin/pixmora" "$work/deb/usr/bin/pixmora-cli" "$work"/deb/usr/lib/*/pixmora/pixmora-cli-images | grep -v ', stripped' && fail "unstripped binaries"
 lintian --fail-on error --tag-display-limit 0 "$deb"
 echo "check-install: all passed"

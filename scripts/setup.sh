@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build ccache pkg-config clang-format
-  qt6-base-dev libx11-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
+  qt6-base-dev zlib1g-dev libx11-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   icoutils imagemagick libqt6svg6

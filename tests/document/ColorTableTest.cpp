@@ -33,12 +33,13 @@ TEST(ColorTable, IndexOfUnknownIsZeroExceptWhiteAtFirstFreePosition)
 
 // The table answers from a hash index; a plain search over its entries is the reference.
 // Colours come from ranges narrow enough to repeat and collide, wide enough to overflow, and
-// always include black and white, whose positions have rules of their own.
+// always include black and white, whose positions have rules of their own. One table serves
+// every range, so a Reset that left a colour of the last range behind would show.
 TEST(ColorTable, IndexAgreesWithASearchOfTheEntriesOnRandomColours)
 {
     std::mt19937 random(20261209);
-    for (const unsigned range : { 8u, 300u, 5000u, 0x1000000u }) {
-        CColorTable table;
+    CColorTable table;
+    for (const unsigned range : { 8u, 300u, 5000u, 0x1000000u, 300u, 8u }) {
         table.Reset();
         std::vector<COLORREF> added;
         const auto reference = [&added](COLORREF c) {

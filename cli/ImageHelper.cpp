@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/ImageHelper.h"
+
+#include "cli/Cli.h"
+#include "cli/CliCommands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+const QString kHelperName = QStringLiteral("pixmora-cli-images");
+}
+
+QStringList ImageHelperCandidates(const QString& executableDir)
+{
+    const QDir dir(executableDir);
+    return { dir.filePath(kHelperName),
+        QDir::cleanPath(
+            dir.filePath(QStringLiteral(PIXMORA_MODULE_RELATIVE_DIR "/") + kHelperName)) };
+}
+
+int RunImageHelper(const QStringList& args, const CliOptions& options, CliStreams& io)
+{
+    // Whatever this process has buffered must come out before the helper writes.
+    io.out.flush();
+    io.err.flush();
+    std::fflush(nullptr);
+
+    const QStringList candidates = ImageHelperCandidates(QCoreApplication::applicationDirPath());
+    for (const QString& helper : candidates) {
+        std::vector<QByteArray> encoded { QFile::encodeName(helper) };
+        for (const QString& arg : args)
+            encoded.push_back(QFile::encodeName(arg));
+        std::vector<char*> argv;
+        for (QByteArray& arg : encoded)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        ::execv(argv[0], argv.data());
+        // Returned: not started. A helper that is there but cannot run is the answer; one that
+        // is missing may be in the next place.
+        if (errno != ENOENT) {
+            Complain(io.err, options.command,
+                QStringLiteral("cannot run %1 (%2)")
+                    .arg(helper, QString::fromLocal8Bit(std::strerror(errno))));
+            return kCliFailed;
+        }
+    }
+    const QString failure = QStringLiteral("cannot find %1 (looked for %2)")
+                                .arg(kHelperName, candidates.join(QLatin1String(" and ")));
+    Complain(io.err, options.command, failure);
+    return kCliFailed;
+}

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Export's own PNG encoder against the image library it replaces: the same pixels, read back by
+// Qt and by ImageMagick, for every drawn image of the fixtures and for random pictures whose
+// rows exercise each filter. And the tool itself: export must never map QtGui, and a missing
+// image helper must be reported, not crash or pass silently.
+#include "cli/CliCommands.h"
+#include "cli/GridImage.h"
+#include "cli/GridPng.h"
+#include "cli/PngWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+QImage ReadPng(const QByteArray& png)
+{
+    QImage image;
+    image.loadFromData(png, "PNG");
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// RGBA bytes, rows top first, as EncodeRgbaPng takes them.
+std::vector<std::uint8_t> RandomPicture(int width, int height, QRandomGenerator& random)
+{
+    std::vector<std::uint8_t> rgba(std::size_t(width * height * 4));
+    // Runs of one colour and of noise, so that every filter wins on some row.
+    std::uint32_t colour = random.generate();
+    for (std::size_t p = 0; p < rgba.size() / 4; ++p) {
+        if (random.bounded(4) == 0)
+            colour = random.generate();
+        for (int c = 0; c < 4; ++c)
+            rgba[p * 4 + std::size_t(c)] = std::uint8_t(colour >> (8 * c));
+    }
+    return rgba;
+}
+
+QRgb PixelOf(const std::vector<std::uint8_t>& rgba, int width, int x, int y)
+{
+    const std::uint8_t* p = &rgba[std::size_t((y * width + x) * 4)];
+    return qRgba(p[0], p[1], p[2], p[3]);
+}
+
+QProcessEnvironment Environment(const char* name, const QString& value)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(name), value);
+    return env;
+}
+
+struct ProgramRun {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun RunProgram(const QString& program, const QStringList& args,
+    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.start(program, args);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+        QString::fromLocal8Bit(process.readAllStandardError()) };
+}
+
+} // namespace
+
+TEST(PngExport, EveryDrawnFixtureImageHasThePixelsOfTheQtPath)
+{
+    int compared = 0;
+    for (const QString& name : QDir(QStringLiteral(PIXMORA_TEST_DATA)).entryList({ "*.ico" })) {
+        QString messages;
+        QTextStream err(&messages);
+        CliIcon icon;
+        if (!LoadIcon(QStringLiteral(PIXMORA_TEST_DATA "/") + name, icon, err))
+            continue; // the damaged fixtures
+        for (int i = 0; i < kImageCount; ++i) {
+            const int side = kImageSides[i];
+            if (!IsImageDrawn(icon.pixels[i], side))
+                continue;
+            const QImage ours = ReadPng(GridToPng(icon.pixels[i], side));
+            const QImage qt = ReadPng(EncodePng(GridToImage(icon.pixels[i], side)));
+            ASSERT_FALSE(ours.isNull()) << name.toStdString() << ' ' << side;
+            EXPECT_EQ(ours, qt) << name.toStdString() << ' ' << side;
+            ++compared;
+        }
+    }
+    EXPECT_GE(compared, 4);
+}
+
+TEST(PngExport, RandomPicturesReadBackExactlyInQt)
+{
+    QRandomGenerator random(13);
+    const std::pair<int, int> shapes[]
+        = { { 1, 1 }, { 2, 3 }, { 16, 16 }, { 48, 48 }, { 300, 7 }, { 5, 200 } };
+    for (const auto& [width, height] : shapes) {
+        const std::vector<std::uint8_t> rgba = RandomPicture(width, height, random);
+        const QImage image = ReadPng(EncodeRgbaPng(rgba.data(), width, height));
+        ASSERT_EQ(image.size(), QSize(width, height)) << width << 'x' << height;
+        int wrong = 0;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                wrong += image.pixel(x, y) != PixelOf(rgba, width, x, y);
+        EXPECT_EQ(wrong, 0) << width << 'x' << height;
+    }
+}
+
+TEST(PngExport, ImageMagickReadsBackTheSameBytes)
+{
+    QRandomGenerator random(7);
+    const std::vector<std::uint8_t> rgba = RandomPicture(48, 48, random);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EncodeRgbaPng(rgba.data(), 48, 48));
+    file.close();
+    // scripts/setup.sh installs ImageMagick: a missing convert fails here.
+    QProcess convert;
+    convert.start(QStringLiteral("convert"),
+        { path, QStringLiteral("-depth"), QStringLiteral("8"), QStringLiteral("rgba:-") });
+    ASSERT_TRUE(convert.waitForFinished(60000));
+    ASSERT_EQ(convert.exitCode(), 0) << convert.readAllStandardError().toStdString();
+    const QByteArray raw = convert.readAllStandardOutput();
+    EXPECT_EQ(raw, QByteArray(reinterpret_cast<const char*>(rgba.data()), qsizetype(rgba.size())));
+}
+
+TEST(PngExport, TheToolExportsWithoutMappingQtGui)
+{
+    QTemporaryDir dir;
+    // The loader names every library it maps.
+    const ProgramRun run = RunProgram(QStringLiteral(PIXMORA_CLI_PATH),
+        { QStringLiteral("export"), QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico"),
+            dir.path() },
+        Environment("LD_DEBUG", QStringLiteral("files")));
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QLatin1String("libQt6Core.so")));
+    EXPECT_FALSE(run.err.contains(QLatin1String("libQt6Gui.so")));
+    EXPECT_EQ(run.out.count(QLatin1String("wrote ")), 3);
+}
+
+TEST(PngExport, AToolWithoutItsImageHelperSaysSoAndFails)
+{
+    QTemporaryDir dir;
+    const QString lonely = dir.filePath(QStringLiteral("pixmora-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PIXMORA_CLI_PATH), lonely));
+    const QString icon = QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico");
+    const ProgramRun info = RunProgram(lonely, { QStringLiteral("info"), icon });
+    EXPECT_EQ(info.code, 1);
+    EXPECT_TRUE(
+        info.err.startsWith(QStringLiteral("pixmora-cli: info: cannot find pixmora-cli-images")))
+        << info.err.toStdString();
+    EXPECT_TRUE(info.err.contains(QDir(dir.path()).filePath(QStringLiteral("pixmora-cli-images"))));
+    EXPECT_TRUE(info.out.isEmpty());
+    // Export needs no helper.
+    const ProgramRun exported = RunProgram(lonely, { QStringLiteral("export"), icon, dir.path() });
+    EXPECT_EQ(exported.code, 0) << exported.err.toStdString();
+}
