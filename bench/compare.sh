@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Prints the editor's figures next to their references, measured in the same run:
 #   start-up, memory, idle wake-ups and exit against a bare Qt main window (pixmora-floor);
-#   the splash and the tip of the day, which the design shows at start, on their own;
+#   the splash and the tip of the day, which a normal start shows, on their own;
 #   the icon writer against Pillow's 8-bit ICO writer and Qt's ICO writer where installed;
-#   pixmora-cli export against icotool -x, whole process, 50 interleaved rounds.
+#   pixmora-cli export against icotool -x, whole process, 50 interleaved rounds;
+#   each canvas interaction on 48 x 48 against the 0.3 ms it may take.
 # Start-up rounds are interleaved (editor, floor, editor, ...) so a busy machine slows both
 # alike; each figure is given as min / median of its rounds.
 #
@@ -53,8 +54,8 @@ echo "start-up: $rounds interleaved rounds; idle: twice ${idle} s each" >&2
 for ((i = 1; i <= rounds; ++i)); do
   probe editor --title icon --close -- ./pixmora -Embedding
   probe floor --title Floor --close -- ./pixmora-floor
-  # The full start as designed, splash and tip of the day included.
-  probe designed --title "tip of the day" -- ./pixmora
+  # The full start, splash and tip of the day included.
+  probe full --title "tip of the day" -- ./pixmora
 done
 probe editor-idle --title icon --idle "$idle" -- ./pixmora -Embedding
 probe floor-idle --title Floor --idle "$idle" -- ./pixmora-floor
@@ -62,6 +63,11 @@ probe floor-idle --title Floor --idle "$idle" -- ./pixmora-floor
 "$build/pixmora-bench" --benchmark_filter='BM_(EncodeAndWriteIcon|QtIcoWriter)' \
   --benchmark_repetitions=5 --benchmark_format=csv 2>/dev/null \
   | awk -F, '/^"BM_[^"]*",/ && $1 !~ /_(mean|median|stddev|cv)"$/ { gsub(/"/, "", $1); print "codec " $1 " " $4 / 1000 }' \
+  >>"$results"
+# Every canvas interaction on a 48 x 48 image, in a shown view, as processor time.
+"$build/pixmora-bench" --benchmark_filter='BM_(FloodFill48|RenderImage48|UndoRedoFullStep|CurvedFrame|ColourAdjustment|FullRepaint|AntiAliasedFilledEllipse48)$' \
+  --benchmark_repetitions=5 --benchmark_format=csv 2>/dev/null \
+  | awk -F, '/^"BM_[^"]*",/ && $1 !~ /_(mean|median|stddev|cv)"$/ { gsub(/"/, "", $1); print "canvas " $1 " " $4 / 1000 }' \
   >>"$results"
 "${PYTHON:-/usr/bin/python3}" "$here/pillow_ico.py" >>"$results" || echo "Pillow not installed (apt-get install python3-pil): no Pillow figure" >&2
 

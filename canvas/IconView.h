@@ -150,7 +150,7 @@ public:
     int CellSize() const;
     int CanvasWidth() const;
 
-    // Members, in the order of the design
+    // The view's state
     std::array<CPoint, kImageCount> m_selTopLeft;
     std::array<CPoint, kImageCount> m_selBottomRight;
     CRect m_moveStartRect;

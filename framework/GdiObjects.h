@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drawing objects and modes a CDC understands, named as the program's design names them.
+// The drawing objects and modes a CDC understands, under the names the program uses for them.
 // Pens and brushes are small values: selecting one into a CDC copies it.
 #pragma once
 

@@ -7,7 +7,7 @@
 
 #include <QString>
 
-// Message box styles and answers, with the values the program was designed against.
+// Message box styles and answers, with the classic values the program uses.
 enum : unsigned {
     MB_OK = 0x0,
     MB_OKCANCEL = 0x1,

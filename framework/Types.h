@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Basic value types shared by every layer: colour values and integer geometry with the
-// conventions the program was designed against (right and bottom edges exclusive).
+// classic conventions the program uses (right and bottom edges exclusive).
 #pragma once
 
 #include <algorithm>

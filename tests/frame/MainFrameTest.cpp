@@ -120,7 +120,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainFrameTest, FreshStoreGivesTheDesignedWindowCanvasAndChoices)
+TEST_F(MainFrameTest, FreshStoreGivesTheDefaultWindowCanvasAndChoices)
 {
     AppHarness h;
     ASSERT_TRUE(h.started());
@@ -434,7 +434,7 @@ TEST_F(MainFrameTest, ToolCommandsWorkWithNoDocumentOpen)
     EXPECT_TRUE(h.IsChecked(ID_TOOL_DARKEN));
 }
 
-TEST_F(MainFrameTest, BarsAreLaidOutAsDesigned)
+TEST_F(MainFrameTest, BarsAreLaidOutAsIntended)
 {
     AppHarness h;
     const CPaletteToolBar& tools = *h.frame().m_wndToolsPalette;

@@ -87,7 +87,7 @@ TEST(Accelerators, EveryShortcutShownInAMenuIsBoundToThatCommand)
     EXPECT_EQ(shown, 2 + 19);
 }
 
-TEST(Toolbars, ButtonTablesAreExactlyAsDesigned)
+TEST(Toolbars, ButtonTablesAreExact)
 {
     auto ids = [](const ToolbarLayout& bar) {
         return std::vector<int>(bar.buttons.begin(), bar.buttons.end());

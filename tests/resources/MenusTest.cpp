@@ -47,7 +47,7 @@ QStringList Lines(const char* utf8)
 
 } // namespace
 
-TEST(Menus, FrameMenuIsExactlyAsDesigned)
+TEST(Menus, FrameMenuIsExact)
 {
     EXPECT_EQ(Dump(FrameMenu()), Lines(R"(
 &File >
@@ -69,7 +69,7 @@ TEST(Menus, FrameMenuIsExactlyAsDesigned)
 )"));
 }
 
-TEST(Menus, DocumentMenuIsExactlyAsDesigned)
+TEST(Menus, DocumentMenuIsExact)
 {
     EXPECT_EQ(Dump(DocumentMenu()), Lines(R"(
 &File >
@@ -152,7 +152,7 @@ TEST(Menus, DocumentMenuIsExactlyAsDesigned)
 )"));
 }
 
-TEST(Menus, ContextMenuIsOnePopupExactlyAsDesigned)
+TEST(Menus, ContextMenuIsExactlyOnePopup)
 {
     ASSERT_EQ(ContextMenu().size(), 1u);
     EXPECT_EQ(Dump(ContextMenu().front().children), Lines(R"(
