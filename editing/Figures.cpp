@@ -82,9 +82,12 @@ namespace {
     }
 
     // One blending pass over the cells the marks reach: p of a cell's four raster pixels are
-    // pen and f fill.
-    void BlendPass(
-        const IconGrid& grid, const MarkRaster& marks, FigureColours colours, PixelWriter& out)
+    // pen and f fill. A repeated pass leaves out the writes that can change nothing: a cell
+    // with fill takes the same colour as in the first pass, and a rim cell whose blend equals
+    // what it already holds was written (or clipped away) by the first pass, so its history
+    // and flags are already what the write would make them.
+    void BlendPass(const IconGrid& grid, const MarkRaster& marks, FigureColours colours,
+        PixelWriter& out, bool repeated)
     {
         const auto mix = [](int a, int wa, int b, int wb) { return (a * wa + b * wb) / 4; };
         const auto blend = [&mix](COLORREF a, int wa, COLORREF b, int wb) {
@@ -104,11 +107,15 @@ namespace {
                 }
                 // Uncovered raster pixels weigh nothing: rim cells of a filled figure come
                 // out darker.
-                if (f != 0)
-                    out.Write(x, y, blend(colours.fill, f, colours.pen, p));
-                else if (p != 0)
-                    out.Write(
-                        x, y, blend(grid[std::size_t(x)][std::size_t(y)], 4 - p, colours.pen, p));
+                const COLORREF present = grid[std::size_t(x)][std::size_t(y)];
+                if (f != 0) {
+                    if (!repeated)
+                        out.Write(x, y, blend(colours.fill, f, colours.pen, p));
+                } else if (p != 0) {
+                    const COLORREF blended = blend(present, 4 - p, colours.pen, p);
+                    if (!repeated || blended != present)
+                        out.Write(x, y, blended);
+                }
             }
         }
     }
@@ -116,8 +123,8 @@ namespace {
     void Blend(
         const IconGrid& grid, const MarkRaster& marks, FigureColours colours, PixelWriter& out)
     {
-        BlendPass(grid, marks, colours, out);
-        BlendPass(grid, marks, colours, out);
+        BlendPass(grid, marks, colours, out, false);
+        BlendPass(grid, marks, colours, out, true);
     }
 
     raster::Figure FigureIn(const CRect& box, FigureShape shape)

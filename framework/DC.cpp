@@ -277,9 +277,17 @@ void CDC::MixSpan(
     const int right = std::min(span.right, clip.right);
     if (left >= right)
         return;
+    // Not-XOR with white leaves every pixel as it was: the interior of a rubber band, drawn
+    // with the default white brush, costs nothing and changes nothing.
+    if (m_drawMode == R2_NOTXORPEN && (color & kRgbMask) == kRgbMask)
+        return;
     QRgb* row = rows[span.y];
-    for (int x = left; x < right; ++x)
-        row[x] = Mix(row[x], color);
+    if (m_drawMode == R2_NOTXORPEN) {
+        for (int x = left; x < right; ++x)
+            row[x] = Mix(row[x], color);
+    } else {
+        std::fill(row + left, row + right, color);
+    }
     changed.Add(CRect(left, span.y, right, span.y + 1));
 }
 

@@ -275,13 +275,11 @@ TEST(FiguresOperation, AntiAliasedFilledEllipsesWeighFillAndPenByCoverageAlone)
     // At twice the scale the 2 x 2 box is a ring of eight pen pixels without its corners round
     // four interior ones: each cell has one uncovered pixel, two pen and one interior. The
     // uncovered pixel weighs nothing (rim cells come out darker) and the cell's own value
-    // plays no part, so both passes write the same value.
+    // plays no part, so the second pass would write the same value again and writes nothing.
     IconGrid grid = Transparent();
     grid[0][0] = RGB(1, 1, 1);
     const std::vector<CellWrite> once = BoxWrites(CRect(0, 0, 2, 2), RGB(100, 60, 20));
-    std::vector<CellWrite> twice = once;
-    twice.insert(twice.end(), once.begin(), once.end());
-    EXPECT_EQ(Draw(CRect(0, 0, 2, 2), { FigureShape::Ellipse, true, true }, grid), twice);
+    EXPECT_EQ(Draw(CRect(0, 0, 2, 2), { FigureShape::Ellipse, true, true }, grid), once);
 
     const CRect box(2, 2, 18, 12);
     const IconGrid large
