@@ -328,22 +328,22 @@ void CDC::DrawFigure(const raster::Figure& figure)
         Changed(changed.Rect());
 }
 
-bool CDC::Rectangle(int left, int top, int right, int bottom)
+bool CDC::DrawBoxFigure(const CRect& box, raster::Figure (*figureOf)(const CRect&, bool))
 {
-    const CRect box(left, top, right, bottom);
     if (!raster::IsDrawableBox(box))
         return false;
-    DrawFigure(raster::RectangleFigure(box, !m_pen.IsNull()));
+    DrawFigure(figureOf(box, !m_pen.IsNull()));
     return true;
+}
+
+bool CDC::Rectangle(int left, int top, int right, int bottom)
+{
+    return DrawBoxFigure(CRect(left, top, right, bottom), raster::RectangleFigure);
 }
 
 bool CDC::Ellipse(int left, int top, int right, int bottom)
 {
-    const CRect box(left, top, right, bottom);
-    if (!raster::IsDrawableBox(box))
-        return false;
-    DrawFigure(raster::EllipseFigure(box, !m_pen.IsNull()));
-    return true;
+    return DrawBoxFigure(CRect(left, top, right, bottom), raster::EllipseFigure);
 }
 
 CPoint CDC::MoveTo(int x, int y) { return std::exchange(m_position, CPoint(x, y)); }

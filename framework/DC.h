@@ -142,6 +142,8 @@ private:
     void DrawPenPixels(const std::vector<CPoint>& pixels, const CRect& clip, const Rows& rows,
         ChangedArea& changed);
     void DrawFigure(const raster::Figure& figure);
+    // The figure of a box (a rectangle or an ellipse), drawn; false for a box too large to draw.
+    bool DrawBoxFigure(const CRect& box, raster::Figure (*figureOf)(const CRect&, bool));
     bool FillArea(int x, int y, bool (*inArea)(QRgb pixel, QRgb reference), COLORREF reference);
     QFont TextFont() const;
 
