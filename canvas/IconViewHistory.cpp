@@ -13,41 +13,45 @@ void CIconView::BeginStep()
     DiscardChanges(m_redo[s]);
 }
 
+namespace {
+
+// Moves the step in `from` over to `to`: each entry is painted back while `to` records, with
+// paintEntry saying what else the direction notes for it; then `from` is emptied.
+template <typename PaintEntry> void Replay(ChangeList& from, ChangeList& to, PaintEntry paintEntry)
+{
+    if (from.IsEmpty())
+        return;
+    DiscardChanges(to);
+    const RecordingScope recording(to);
+    // A copy: PaintPixel notes into the undo list while recording happens to be on.
+    const std::vector<PixelChange> entries = from.Entries();
+    for (const PixelChange& change : entries)
+        paintEntry(change);
+    DiscardChanges(from);
+}
+
+} // namespace
+
 void CIconView::OnEditUndo()
 {
     const std::size_t s = std::size_t(m_nSize);
-    ChangeList& undo = m_undo[s];
     ChangeList& redo = m_redo[s];
-    if (undo.IsEmpty())
-        return;
-    DiscardChanges(redo);
-    const RecordingScope recording(redo);
-    const auto& grid = GetDocument()->m_pixels[s];
-    // A copy: PaintPixel notes into the undo list while recording happens to be on.
-    const std::vector<PixelChange> entries = undo.Entries();
-    for (const PixelChange& change : entries) {
+    Replay(m_undo[s], redo, [this, &redo, s](const PixelChange& change) {
+        const auto& grid = GetDocument()->m_pixels[s];
         RecordChange(redo, change.x, change.y, grid[std::size_t(change.x)][std::size_t(change.y)]);
         PaintPixel(change.x, change.y, change.colour);
-    }
-    DiscardChanges(undo);
+    });
 }
 
 void CIconView::OnEditRedo()
 {
     const std::size_t s = std::size_t(m_nSize);
     ChangeList& undo = m_undo[s];
-    ChangeList& redo = m_redo[s];
-    if (redo.IsEmpty())
-        return;
-    DiscardChanges(undo);
-    const RecordingScope recording(undo);
-    const std::vector<PixelChange> entries = redo.Entries();
-    for (const PixelChange& change : entries) {
+    Replay(m_redo[s], undo, [this, &undo](const PixelChange& change) {
         PaintPixel(change.x, change.y, change.colour);
         // Adds the entry's own colour for a pixel the selection kept PaintPixel from noting.
         RecordChange(undo, change.x, change.y, change.colour);
-    }
-    DiscardChanges(redo);
+    });
 }
 
 void CIconView::OnUpdateEditUndo(CCmdUI* pCmdUI)

@@ -81,38 +81,48 @@ namespace {
         return { push(a.x, b.x), push(a.y, b.y) };
     }
 
-    // One blending pass over the cells the marks reach: p of a cell's four raster pixels are
-    // pen and f fill. A repeated pass leaves out the writes that can change nothing: a cell
-    // with fill takes the same colour as in the first pass, and a rim cell whose blend equals
-    // what it already holds was written (or clipped away) by the first pass, so its history
-    // and flags are already what the write would make them.
-    void BlendPass(const IconGrid& grid, const MarkRaster& marks, FigureColours colours,
-        PixelWriter& out, bool repeated)
+    // How many of a cell's four raster pixels are pen and how many brush.
+    struct Coverage {
+        int pen = 0;
+        int fill = 0;
+    };
+    using CoverageGrid = std::array<Coverage, kMaxSide * kMaxSide>;
+
+    Coverage CoverageOf(const MarkRaster& marks, int x, int y)
     {
-        const auto mix = [](int a, int wa, int b, int wb) { return (a * wa + b * wb) / 4; };
-        const auto blend = [&mix](COLORREF a, int wa, COLORREF b, int wb) {
-            return RGB(mix(GetRValue(a), wa, GetRValue(b), wb),
-                mix(GetGValue(a), wa, GetGValue(b), wb), mix(GetBValue(a), wa, GetBValue(b), wb));
-        };
-        const CRect cells = marks.MarkedCells(kBlendScale);
+        Coverage c;
+        for (const CPoint sub : { CPoint(2 * x, 2 * y), CPoint(2 * x, 2 * y + 1),
+                 CPoint(2 * x + 1, 2 * y), CPoint(2 * x + 1, 2 * y + 1) }) {
+            c.pen += marks.At(sub.x, sub.y) == Mark::Pen;
+            c.fill += marks.At(sub.x, sub.y) == Mark::Fill;
+        }
+        return c;
+    }
+
+    COLORREF Mixed(COLORREF a, int wa, COLORREF b, int wb)
+    {
+        const auto mix = [wa, wb](int ca, int cb) { return (ca * wa + cb * wb) / 4; };
+        return RGB(mix(GetRValue(a), GetRValue(b)), mix(GetGValue(a), GetGValue(b)),
+            mix(GetBValue(a), GetBValue(b)));
+    }
+
+    // One blending pass over the cells. Uncovered raster pixels weigh nothing: rim cells of a
+    // filled figure come out darker. A repeated pass leaves out the writes that can change
+    // nothing: a cell with fill takes the same colour as in the first pass, and a rim cell whose
+    // blend equals what it already holds was written (or clipped away) by the first pass, so
+    // its history and flags are already what the write would make them.
+    void BlendPass(const IconGrid& grid, const CRect& cells, const CoverageGrid& coverage,
+        FigureColours colours, PixelWriter& out, bool repeated)
+    {
         for (int x = cells.left; x < cells.right; ++x) {
             for (int y = cells.top; y < cells.bottom; ++y) {
-                int p = 0;
-                int f = 0;
-                for (int sx = 2 * x; sx < 2 * x + 2; ++sx) {
-                    for (int sy = 2 * y; sy < 2 * y + 2; ++sy) {
-                        p += marks.At(sx, sy) == Mark::Pen;
-                        f += marks.At(sx, sy) == Mark::Fill;
-                    }
-                }
-                // Uncovered raster pixels weigh nothing: rim cells of a filled figure come
-                // out darker.
+                const Coverage c = coverage[std::size_t(x * kMaxSide + y)];
                 const COLORREF present = grid[std::size_t(x)][std::size_t(y)];
-                if (f != 0) {
+                if (c.fill != 0) {
                     if (!repeated)
-                        out.Write(x, y, blend(colours.fill, f, colours.pen, p));
-                } else if (p != 0) {
-                    const COLORREF blended = blend(present, 4 - p, colours.pen, p);
+                        out.Write(x, y, Mixed(colours.fill, c.fill, colours.pen, c.pen));
+                } else if (c.pen != 0) {
+                    const COLORREF blended = Mixed(present, 4 - c.pen, colours.pen, c.pen);
                     if (!repeated || blended != present)
                         out.Write(x, y, blended);
                 }
@@ -120,11 +130,17 @@ namespace {
         }
     }
 
+    // Two passes, the second reading what the first wrote; the coverage is counted once.
     void Blend(
         const IconGrid& grid, const MarkRaster& marks, FigureColours colours, PixelWriter& out)
     {
-        BlendPass(grid, marks, colours, out, false);
-        BlendPass(grid, marks, colours, out, true);
+        const CRect cells = marks.MarkedCells(kBlendScale);
+        CoverageGrid coverage;
+        for (int x = cells.left; x < cells.right; ++x)
+            for (int y = cells.top; y < cells.bottom; ++y)
+                coverage[std::size_t(x * kMaxSide + y)] = CoverageOf(marks, x, y);
+        BlendPass(grid, cells, coverage, colours, out, false);
+        BlendPass(grid, cells, coverage, colours, out, true);
     }
 
     raster::Figure FigureIn(const CRect& box, FigureShape shape)
