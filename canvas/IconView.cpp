@@ -18,6 +18,18 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kTransparentMarker = RGB(255, 0, 0);
 constexpr COLORREF kInitialBackground = RGB(0, 128, 128);
+
+// What the mask bitmap holds for a cell of this value.
+COLORREF MaskValue(COLORREF colour)
+{
+    return colour == ICON_TRANSPARENT ? kTransparentMarker : kWhite;
+}
+// What the canvas, the preview and the bitmaps show for it: a transparent cell shows the
+// image's background.
+COLORREF Displayed(COLORREF colour, COLORREF background)
+{
+    return colour == ICON_TRANSPARENT ? background : colour;
+}
 }
 
 CIconView::CIconView()
@@ -66,11 +78,10 @@ void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
     if (x < 0 || y < 0 || x >= side || y >= side)
         return;
     CIconDoc* doc = GetDocument();
-    const bool transparent = colour == ICON_TRANSPARENT;
-    const COLORREF displayed = transparent ? m_bkColor[s] : colour;
+    const COLORREF displayed = Displayed(colour, m_bkColor[s]);
     const int c = cellSize[s];
     if (m_bBitmapsReady) {
-        m_bmpMask[s].SetPixel(x, y, transparent ? kTransparentMarker : kWhite);
+        m_bmpMask[s].SetPixel(x, y, MaskValue(colour));
         m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
         m_bmpActual[s].SetPixel(x, y, displayed);
     }
@@ -132,10 +143,9 @@ void CIconView::RenderBitmaps(int s)
         QRgb* zoomRow = zoom.WriteRow(c * y);
         for (int x = 0; x < n; ++x) {
             const COLORREF colour = grid[std::size_t(x)][std::size_t(y)];
-            const bool transparent = colour == ICON_TRANSPARENT;
-            const QRgb displayed = ToQRgb(transparent ? m_bkColor[i] : colour);
+            const QRgb displayed = ToQRgb(Displayed(colour, m_bkColor[i]));
             if (mask && x < m_bmpMask[i].Width())
-                mask[x] = ToQRgb(transparent ? kTransparentMarker : kWhite);
+                mask[x] = ToQRgb(MaskValue(colour));
             if (actual && x < m_bmpActual[i].Width())
                 actual[x] = displayed;
             if (zoomRow && x < zoomCells)
