@@ -3,6 +3,7 @@
 
 #include "cli/Cli.h"
 #include "cli/CliCommands.h"
+#include "framework/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,10 +20,10 @@ const QString kHelperName = QStringLiteral("pixmora-cli-images");
 
 QStringList ImageHelperCandidates(const QString& executableDir)
 {
-    const QDir dir(executableDir);
-    return { dir.filePath(kHelperName),
-        QDir::cleanPath(
-            dir.filePath(QStringLiteral(PIXMORA_MODULE_RELATIVE_DIR "/") + kHelperName)) };
+    QStringList candidates;
+    for (const QString& folder : PrivateProgramFolders(executableDir))
+        candidates << QDir(folder).filePath(kHelperName);
+    return candidates;
 }
 
 int RunImageHelper(const QStringList& args, const CliOptions& options, CliStreams& io)

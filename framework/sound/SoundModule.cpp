@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/sound/SoundModule.h"
 
+#include "framework/ProgramFolders.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
@@ -14,14 +16,9 @@ constexpr const char* kModuleName = "pixmora-sound";
 
 QStringList SoundModule::SearchPath()
 {
-    QStringList folders;
     if (!QCoreApplication::instance())
-        return folders;
-    // Beside the executable in a build tree; below the installed tree's library folder.
-    const QDir executableDir(QCoreApplication::applicationDirPath());
-    folders << executableDir.path()
-            << QDir::cleanPath(executableDir.filePath(QStringLiteral(PIXMORA_MODULE_RELATIVE_DIR)));
-    return folders;
+        return {};
+    return PrivateProgramFolders(QCoreApplication::applicationDirPath());
 }
 
 SoundModuleEntry SoundModule::LoadFrom(const QStringList& folders)
