@@ -7,34 +7,24 @@ namespace editing {
 
 namespace {
 
-    constexpr std::array<CellOffset, 1> kDot { { { 0, 0 } } };
-
-    template <int Radius>
-    constexpr std::array<CellOffset, (2 * Radius + 1) * (2 * Radius + 1)> Square()
+    // The square of 2 x Radius + 1 cells a side, dx ascending, then dy ascending; a round pen
+    // leaves out the four corners.
+    template <int Radius, bool Round> constexpr auto Pen()
     {
-        std::array<CellOffset, (2 * Radius + 1) * (2 * Radius + 1)> offsets {};
+        constexpr int kSide = 2 * Radius + 1;
+        std::array<CellOffset, kSide * kSide - (Round ? 4 : 0)> offsets {};
         std::size_t i = 0;
         for (int dx = -Radius; dx <= Radius; ++dx)
             for (int dy = -Radius; dy <= Radius; ++dy)
-                offsets[i++] = { dx, dy };
-        return offsets;
-    }
-
-    // The 5 x 5 square without its four corners.
-    constexpr std::array<CellOffset, 21> RoundPen()
-    {
-        std::array<CellOffset, 21> offsets {};
-        std::size_t i = 0;
-        for (int dx = -2; dx <= 2; ++dx)
-            for (int dy = -2; dy <= 2; ++dy)
-                if (!((dx == -2 || dx == 2) && (dy == -2 || dy == 2)))
+                if (!Round || (dx != -Radius && dx != Radius) || (dy != -Radius && dy != Radius))
                     offsets[i++] = { dx, dy };
         return offsets;
     }
 
-    constexpr auto kSquare3 = Square<1>();
-    constexpr auto kSquare5 = Square<2>();
-    constexpr auto kRound = RoundPen();
+    constexpr auto kDot = Pen<0, false>();
+    constexpr auto kSquare3 = Pen<1, false>();
+    constexpr auto kSquare5 = Pen<2, false>();
+    constexpr auto kRound = Pen<2, true>();
 
 } // namespace
 
