@@ -36,8 +36,11 @@ void CIconView::OnEditUndo()
 {
     const std::size_t s = std::size_t(m_nSize);
     ChangeList& redo = m_redo[s];
-    Replay(m_undo[s], redo, [this, &redo, s](const PixelChange& change) {
-        const auto& grid = GetDocument()->m_pixels[s];
+    const CIconDoc* doc = GetDocument();
+    if (!doc)
+        return;
+    const auto& grid = doc->m_pixels[s];
+    Replay(m_undo[s], redo, [this, &redo, &grid](const PixelChange& change) {
         RecordChange(redo, change.x, change.y, grid[std::size_t(change.x)][std::size_t(change.y)]);
         PaintPixel(change.x, change.y, change.colour);
     });
