@@ -40,9 +40,9 @@ public:
     void AddAndIndexAll(
         const COLORREF* colours, int count, std::uint8_t* indices, std::ptrdiff_t stride);
     // From now until Reset, c is found at position as if it were the colour there, without
-    // becoming an entry: it is not counted and Colors() does not show it. Has no effect when
-    // c is held already. An icon stores its transparent cells as black this way, with no
-    // test of its own per cell.
+    // becoming an entry: it is not counted and Colors() does not show it. One at a time: has no
+    // effect when c is held already or another stand-in is set. An icon stores its transparent
+    // cells as black this way, with no test of its own per cell.
     void SetStandIn(COLORREF c, int position);
 
     const std::array<COLORREF, kCapacity>& Colors() const { return m_colors; }
