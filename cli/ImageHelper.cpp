@@ -5,9 +5,9 @@
 #include "cli/CliCommands.h"
 #include "framework/ProgramFolders.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -26,6 +26,17 @@ QStringList ImageHelperCandidates(const QString& executableDir)
     return candidates;
 }
 
+namespace {
+
+// The folder of the running executable, links resolved, read from the kernel: there is no
+// application object to ask.
+QString ExecutableFolder()
+{
+    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+}
+
+} // namespace
+
 int RunImageHelper(const QStringList& args, const CliOptions& options, CliStreams& io)
 {
     // Whatever this process has buffered must come out before the helper writes.
@@ -33,7 +44,7 @@ int RunImageHelper(const QStringList& args, const CliOptions& options, CliStream
     io.err.flush();
     std::fflush(nullptr);
 
-    const QStringList candidates = ImageHelperCandidates(QCoreApplication::applicationDirPath());
+    const QStringList candidates = ImageHelperCandidates(ExecutableFolder());
     for (const QString& helper : candidates) {
         std::vector<QByteArray> encoded { QFile::encodeName(helper) };
         for (const QString& arg : args)

@@ -3,21 +3,33 @@
 // display. pixmora-cli links QtCore alone and hands the commands that need pictures to the
 // helper; the helper, built with PIXMORA_CLI_ALL_COMMANDS, runs every command itself through
 // QImage, which works under a plain QCoreApplication.
+//
+// pixmora-cli itself runs without an application object: it needs none of what one sets up
+// (event dispatcher, plugin paths), and making it is a good part of a short command's time.
 #include "cli/Cli.h"
 #include "cli/ImageHelper.h"
 #include "framework/AtomicFileWriter.h"
 
 #include <QCoreApplication>
+#include <clocale>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+#ifdef PIXMORA_CLI_ALL_COMMANDS
+    // Image plug-ins are found through the application object.
     QCoreApplication app(argc, argv);
+#else
+    // What the application object would do that the commands see: system messages (a file
+    // that cannot be written) in the user's language.
+    std::setlocale(LC_ALL, "");
+#endif
     ReportFileSizeLimitAsWriteError();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
 #ifdef PIXMORA_CLI_ALL_COMMANDS
     return RunCli(args, out, err);
 #else

@@ -32,6 +32,15 @@ public:
         std::memcpy(m_out, data, count);
         m_out += count;
     }
+    // Moves past the next count bytes, returning where they start, for a writer of their own:
+    // a local writer's position stays in a register, where this one's, stored through by
+    // every byte, would go back to memory each time.
+    std::uint8_t* Take(std::size_t count)
+    {
+        std::uint8_t* start = m_out;
+        m_out += count;
+        return start;
+    }
     std::uint8_t* Position() const { return m_out; }
 
 private:

@@ -24,6 +24,9 @@ void CColorTable::Reset()
     } else {
         std::memset(m_slotColors.data(), 0xFF, sizeof m_slotColors);
     }
+    if (m_standInSlot < kSlots)
+        m_slotColors[m_standInSlot] = kEmptySlot;
+    m_standInSlot = kSlots;
     std::fill_n(m_colors.begin(), counted, kWhite);
     m_nCount = 0;
 }
@@ -47,4 +50,42 @@ int CColorTable::IndexOf(COLORREF c) const
     if (c == kWhite && m_nCount < kCapacity)
         return int(m_nCount);
     return 0;
+}
+
+void CColorTable::SetStandIn(COLORREF c, int position)
+{
+    const unsigned slot = SlotOf(c);
+    if (c == kEmptySlot || m_slotColors[slot] != kEmptySlot || m_standInSlot < kSlots)
+        return;
+    m_slotColors[slot] = c;
+    m_slotPositions[slot] = std::uint8_t(position);
+    m_standInSlot = slot;
+}
+
+void CColorTable::AddAndIndexAll(
+    const COLORREF* colours, int count, std::uint8_t* indices, std::ptrdiff_t stride)
+{
+    // The count is kept in a register: the byte stores below may alias any member, so the
+    // member would be reloaded after each of them.
+    unsigned used = m_nCount;
+    for (int i = 0; i < count; ++i, indices += stride) {
+        const COLORREF c = colours[i];
+        const unsigned slot = HomeSlot(c);
+        const COLORREF held = m_slotColors[slot];
+        if (held == c && c != kEmptySlot) [[likely]] {
+            *indices = m_slotPositions[slot];
+        } else if (held == kEmptySlot && used < kCapacity && c != kEmptySlot) {
+            m_slotColors[slot] = c;
+            m_slotPositions[slot] = std::uint8_t(used);
+            m_slotOfPosition[used] = std::uint16_t(slot);
+            m_colors[used] = c;
+            *indices = std::uint8_t(used++);
+        } else {
+            // Past its home slot, a full table or a stray value.
+            m_nCount = used;
+            *indices = std::uint8_t(AddAndIndex(c));
+            used = m_nCount;
+        }
+    }
+    m_nCount = used;
 }

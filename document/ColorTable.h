@@ -10,6 +10,7 @@
 #include "framework/Types.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 class CColorTable {
@@ -33,6 +34,16 @@ public:
         const int index = Insert(c);
         return index < 0 ? 0 : index;
     }
+
+    // AddAndIndex for each of count colours in turn, each position written to *indices and
+    // indices moved on by stride (negative to walk backwards).
+    void AddAndIndexAll(
+        const COLORREF* colours, int count, std::uint8_t* indices, std::ptrdiff_t stride);
+    // From now until Reset, c is found at position as if it were the colour there, without
+    // becoming an entry: it is not counted and Colors() does not show it. One at a time: has no
+    // effect when c is held already or another stand-in is set. An icon stores its transparent
+    // cells as black this way, with no test of its own per cell.
+    void SetStandIn(COLORREF c, int position);
 
     const std::array<COLORREF, kCapacity>& Colors() const { return m_colors; }
 
@@ -85,4 +96,6 @@ private:
     std::array<std::uint8_t, kSlots> m_slotPositions {};
     // The slot of each position's colour, for Reset.
     std::array<std::uint16_t, kCapacity> m_slotOfPosition {};
+    // The stand-in's slot, or kSlots when there is none.
+    unsigned m_standInSlot = kSlots;
 };

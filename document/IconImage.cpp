@@ -63,31 +63,35 @@ std::size_t CIconImage::StoredBytes(int side, int bits)
 void CIconImage::Encode(const IconGrid& grid)
 {
     const int s = m_nSide;
-    const auto maskRow = std::size_t(MaskRowLength(s));
-    // Every index of the image is written below; mask bits are only ever set.
-    m_mask.fill(0);
-    m_colorTable.Reset();
-    m_colorTable.Add(RGB(0, 0, 0));
     // Columns first, as the grid is laid out: the table order follows this scan. A colour's
     // position never changes once it is in the table, so each cell's index is known as soon
     // as its colour has been added; a colour that did not fit gets 0, black. A transparent
-    // cell is stored as black under a set mask bit. Rows are stored bottom first.
-    //
-    // The loop has no branch of its own: a transparent cell looks up black, which is always
-    // at position 0 and in its home slot, and sets its mask bit by arithmetic. A branch on
-    // transparency, taken for scattered cells, costs more in mispredictions than the look-up.
-    for (int x = 0; x < s; ++x) {
-        const auto maskBit = std::uint8_t(0x80 >> (x % 8));
-        const COLORREF* cell = grid[std::size_t(x)].data();
-        std::uint8_t* index = &m_indices[std::size_t((s - 1) * kMaxSide + x)];
-        std::uint8_t* mask = &m_mask[std::size_t(s - 1) * maskRow + std::size_t(x / 8)];
-        for (int y = 0; y < s; ++y, index -= kMaxSide, mask -= maskRow) {
-            const COLORREF c = cell[y];
-            const bool transparent = c == ICON_TRANSPARENT;
-            // All ones for a colour, zero (black) for a transparent cell.
-            const COLORREF keep = COLORREF(transparent) - 1;
-            *mask |= std::uint8_t(maskBit & ~keep);
-            *index = std::uint8_t(m_colorTable.AddAndIndex(c & keep));
+    // cell is stored as black under a set mask bit: the table finds it at black's position
+    // without taking it in. Rows are stored bottom first.
+    m_colorTable.Reset();
+    m_colorTable.Add(RGB(0, 0, 0));
+    m_colorTable.SetStandIn(ICON_TRANSPARENT, 0);
+    for (int x = 0; x < s; ++x)
+        m_colorTable.AddAndIndexAll(
+            grid[std::size_t(x)].data(), s, &m_indices[std::size_t((s - 1) * s + x)], -s);
+    EncodeMask(grid);
+}
+
+void CIconImage::EncodeMask(const IconGrid& grid)
+{
+    const int s = m_nSide;
+    const auto maskRow = std::size_t(MaskRowLength(s));
+    // A row at a time, eight cells to a byte, the leftmost in the top bit; a row's padding
+    // stays clear. Sides are multiples of eight.
+    m_mask.fill(0);
+    for (int y = 0; y < s; ++y) {
+        std::uint8_t* row = &m_mask[std::size_t(s - 1 - y) * maskRow];
+        for (int left = 0; left < s; left += 8) {
+            unsigned bits = 0;
+            for (int k = 0; k < 8; ++k)
+                bits = bits << 1
+                    | unsigned(grid[std::size_t(left + k)][std::size_t(y)] == ICON_TRANSPARENT);
+            row[left / 8] = std::uint8_t(bits);
         }
     }
 }
@@ -97,11 +101,11 @@ void CIconImage::WriteImage(ByteWriter& out) const
     const int s = m_nSide;
     m_header.Write(out);
     // Each entry is blue, green, red and a zero byte.
+    ByteWriter table(out.Take(CColorTable::kCapacity * 4));
     for (COLORREF c : m_colorTable.Colors())
-        out.DWord(std::uint32_t(GetBValue(c)) | std::uint32_t(GetGValue(c)) << 8
+        table.DWord(std::uint32_t(GetBValue(c)) | std::uint32_t(GetGValue(c)) << 8
             | std::uint32_t(GetRValue(c)) << 16);
-    for (int row = 0; row < s; ++row)
-        out.Bytes(&m_indices[std::size_t(row * kMaxSide)], std::size_t(s));
+    out.Bytes(m_indices.data(), std::size_t(s * s));
     out.Bytes(m_mask.data(), std::size_t(s * MaskRowLength(s)));
 }
 

@@ -62,9 +62,13 @@ public:
     const CColorTable& ColorTable() const { return m_colorTable; }
 
 private:
+    // Sets a mask bit for each transparent cell.
+    void EncodeMask(const IconGrid& grid);
+
     int m_nSide;
     BitmapInfoHeader m_header;
     CColorTable m_colorTable;
+    // The index rows as stored, bottom row first, side bytes each.
     std::array<std::uint8_t, kMaxSide * kMaxSide> m_indices {};
     std::array<std::uint8_t, kMaxSide * 8> m_mask {};
 };

@@ -118,12 +118,14 @@ public:
 
 private:
     // Hidden, and in the target's own directory so that the rename never crosses file systems.
+    // The number comes straight from the system: the global generator would first seed
+    // itself from it at a cost several times that of the whole save of a small file.
     QByteArray NextName() const
     {
         return QFile::encodeName(
             QStringLiteral("%1/.%2.%3")
                 .arg(m_target.absolutePath(), m_target.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+                .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0')));
     }
 
     QFileInfo m_target;

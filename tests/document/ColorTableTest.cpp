@@ -33,34 +33,48 @@ TEST(ColorTable, IndexOfUnknownIsZeroExceptWhiteAtFirstFreePosition)
 
 // The table answers from a hash index; a plain search over its entries is the reference.
 // Colours come from ranges narrow enough to repeat and collide, wide enough to overflow, and
-// always include black and white, whose positions have rules of their own. One table serves
-// every range, so a Reset that left a colour of the last range behind would show.
+// always include black and white, whose positions have rules of their own, and a stand-in that
+// answers position 0 without becoming an entry. Colours go in through each of the three
+// calls that add. One table serves every range, so a Reset that left a colour (or the stand-in) of
+// the last range behind would show.
 TEST(ColorTable, IndexAgreesWithASearchOfTheEntriesOnRandomColours)
 {
     std::mt19937 random(20261209);
     CColorTable table;
+    const COLORREF standIn = RGB(1, 2, 3);
     for (const unsigned range : { 8u, 300u, 5000u, 0x1000000u, 300u, 8u }) {
         table.Reset();
         std::vector<COLORREF> added;
-        const auto reference = [&added](COLORREF c) {
+        if (range != 5000)
+            table.SetStandIn(standIn, 0);
+        const auto reference = [&](COLORREF c) {
             const auto found = std::find(added.begin(), added.end(), c);
             if (found != added.end())
                 return int(found - added.begin());
+            if (c == standIn && range != 5000)
+                return 0;
             return c == RGB(255, 255, 255) && added.size() < 256 ? int(added.size()) : 0;
         };
         for (int step = 0; step < 3000; ++step) {
-            const unsigned pick = random() % (range + 2);
+            const unsigned pick = random() % (range + 3);
             const COLORREF c = pick == range ? RGB(0, 0, 0)
                 : pick == range + 1          ? RGB(255, 255, 255)
+                : pick == range + 2          ? standIn
                                              : COLORREF(pick * 2654435761u) & 0xFFFFFF;
-            const bool isNew = std::find(added.begin(), added.end(), c) == added.end();
+            const bool isNew = std::find(added.begin(), added.end(), c) == added.end()
+                && !(c == standIn && range != 5000);
             const bool fits = !isNew || added.size() < 256;
             if (isNew && fits)
                 added.push_back(c);
-            if (step % 2 == 0)
+            std::uint8_t bulkIndex = 0xEE;
+            if (step % 3 == 0) {
                 ASSERT_EQ(table.Add(c), fits) << "range " << range << " step " << step;
-            else
+            } else if (step % 3 == 1) {
                 ASSERT_EQ(table.AddAndIndex(c), fits ? reference(c) : 0) << "range " << range;
+            } else {
+                table.AddAndIndexAll(&c, 1, &bulkIndex, 1);
+                ASSERT_EQ(bulkIndex, fits ? reference(c) : 0) << "range " << range;
+            }
             const COLORREF probe = COLORREF(random() % (range + 1) * 2654435761u) & 0xFFFFFF;
             ASSERT_EQ(table.IndexOf(probe), reference(probe)) << "range " << range;
             ASSERT_EQ(table.IndexOf(RGB(255, 255, 255)), reference(RGB(255, 255, 255)));
