@@ -11,6 +11,7 @@
 #include "state/CellSize.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr COLORREF kPanelGrey = RGB(192, 192, 192);
@@ -81,22 +82,76 @@ void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
     const COLORREF displayed = Displayed(colour, m_bkColor[s]);
     const int c = cellSize[s];
     if (m_bBitmapsReady) {
+        // A held canvas cell is copied from the zoom bitmap later; a write the canvas is not to
+        // show yet must not reach it that way.
+        if (!show && image == m_heldCanvasImage && m_heldCanvas.Contains(x, y))
+            WriteHeldChanges();
         m_bmpMask[s].SetPixel(x, y, MaskValue(colour));
         m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
         m_bmpActual[s].SetPixel(x, y, displayed);
     }
-    const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
-    FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
-    if (show) {
-        const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
-        FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
-    }
+    ShowWrittenCell(image, x, y, displayed, show);
     if (!doc)
         return;
     RecordChange(m_undo[s], x, y, doc->m_pixels[s][std::size_t(x)][std::size_t(y)]);
     doc->SetModifiedFlag(true);
     doc->m_bHasContent = true;
     doc->m_pixels[s][std::size_t(x)][std::size_t(y)] = colour;
+}
+
+void CIconView::ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show)
+{
+    const std::size_t s = std::size_t(image);
+    const int c = cellSize[s];
+    // Inside a batch the bitmaps just written hold what the screen is to show, and thousands of
+    // cells are then copied from them in a few blocks instead of filled one by one.
+    const bool hold = m_bBitmapsReady && IsScreenBatchOpen();
+    if (hold) {
+        m_heldPreviews[s].Add(x, y);
+    } else {
+        const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
+        FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
+    }
+    if (!show || (hold && HoldCanvasCell(image, x, y)))
+        return;
+    const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
+    FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
+}
+
+bool CIconView::HoldCanvasCell(int image, int x, int y)
+{
+    const std::size_t s = std::size_t(image);
+    const int c = cellSize[s];
+    if (c * (x + 1) > m_bmpZoom[s].Width() || c * (y + 1) > m_bmpZoom[s].Height())
+        return false;
+    // The size changed inside the batch: the cells held so far are of the other image.
+    if (image != m_heldCanvasImage && !m_heldCanvas.IsEmpty())
+        WriteHeldChanges();
+    m_heldCanvasImage = image;
+    m_heldCanvas.Add(x, y);
+    return true;
+}
+
+void CIconView::OnWriteHeldChanges()
+{
+    if (!m_heldCanvas.IsEmpty()) {
+        const std::size_t s = std::size_t(m_heldCanvasImage);
+        const int c = cellSize[s];
+        const QImage& zoom = std::as_const(m_bmpZoom[s]).Image();
+        m_heldCanvas.TakeBlocks([&](const CRect& cells) {
+            CopyToScreen(zoom,
+                CRect(c * cells.left, c * cells.top, c * cells.right, c * cells.bottom),
+                CPoint(kCanvasOrigin + c * cells.left, kCanvasOrigin + c * cells.top));
+        });
+    }
+    for (std::size_t s = 0; s < m_heldPreviews.size(); ++s) {
+        if (m_heldPreviews[s].IsEmpty())
+            continue;
+        const QImage& actual = std::as_const(m_bmpActual[s]).Image();
+        const CPoint origin(m_rcPreview[s].left + 1, m_rcPreview[s].top + 1);
+        m_heldPreviews[s].TakeBlocks(
+            [&](const CRect& cells) { CopyToScreen(actual, cells, origin + cells.TopLeft()); });
+    }
 }
 
 void CIconView::RenderImage(int s)
@@ -113,6 +168,8 @@ void CIconView::RenderImage(int s)
                 WritePixel(s, x, y, grid[std::size_t(x)][std::size_t(y)], false);
         return;
     }
+    // Cells held back show what was written before this render, as they would have at once.
+    WriteHeldChanges();
     RenderBitmaps(s);
     // The preview shows exactly what the actual-size bitmap now holds.
     {
