@@ -72,6 +72,41 @@ void CIconView::PaintPixel(int x, int y, COLORREF colour, bool show)
     WritePixel(m_nSize, x, y, colour, show);
 }
 
+// The two below are inline: every cell an operation writes passes through them.
+inline bool CIconView::HoldCanvasCell(int image, int x, int y)
+{
+    const std::size_t s = std::size_t(image);
+    const int c = cellSize[s];
+    if (c * (x + 1) > m_bmpZoom[s].Width() || c * (y + 1) > m_bmpZoom[s].Height())
+        return false;
+    // The size changed inside the batch: the cells held so far are of the other image.
+    if (image != m_heldCanvasImage && !m_heldCanvas.IsEmpty())
+        WriteHeldChanges();
+    m_heldCanvasImage = image;
+    m_heldCanvas.Add(x, y);
+    return true;
+}
+
+inline void CIconView::ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show)
+{
+    const std::size_t s = std::size_t(image);
+    const int c = cellSize[s];
+    // Inside a batch the bitmaps just written hold what the screen is to show, and thousands of
+    // cells are then copied from them in a few blocks instead of filled one by one.
+    if (m_bBitmapsReady && IsScreenBatchOpen()) {
+        m_heldPreviews[s].Add(x, y);
+        if (!show || HoldCanvasCell(image, x, y))
+            return;
+    } else {
+        const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
+        FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
+        if (!show)
+            return;
+    }
+    const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
+    FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
+}
+
 void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
 {
     const std::size_t s = std::size_t(image);
@@ -97,39 +132,6 @@ void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
     doc->SetModifiedFlag(true);
     doc->m_bHasContent = true;
     doc->m_pixels[s][std::size_t(x)][std::size_t(y)] = colour;
-}
-
-void CIconView::ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show)
-{
-    const std::size_t s = std::size_t(image);
-    const int c = cellSize[s];
-    // Inside a batch the bitmaps just written hold what the screen is to show, and thousands of
-    // cells are then copied from them in a few blocks instead of filled one by one.
-    const bool hold = m_bBitmapsReady && IsScreenBatchOpen();
-    if (hold) {
-        m_heldPreviews[s].Add(x, y);
-    } else {
-        const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
-        FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
-    }
-    if (!show || (hold && HoldCanvasCell(image, x, y)))
-        return;
-    const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
-    FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
-}
-
-bool CIconView::HoldCanvasCell(int image, int x, int y)
-{
-    const std::size_t s = std::size_t(image);
-    const int c = cellSize[s];
-    if (c * (x + 1) > m_bmpZoom[s].Width() || c * (y + 1) > m_bmpZoom[s].Height())
-        return false;
-    // The size changed inside the batch: the cells held so far are of the other image.
-    if (image != m_heldCanvasImage && !m_heldCanvas.IsEmpty())
-        WriteHeldChanges();
-    m_heldCanvasImage = image;
-    m_heldCanvas.Add(x, y);
-    return true;
 }
 
 void CIconView::OnWriteHeldChanges()

@@ -85,16 +85,6 @@ CRect FillImageRect(QImage& image, const CRect& rect, QRgb rgb)
     return area;
 }
 
-void CBitmap::FillRect(const CRect& rect, COLORREF color)
-{
-    CheckGeometry();
-    const CRect area = rect.Intersected(CRect(0, 0, m_width, m_height));
-    if (area.IsRectEmpty())
-        return;
-    FillRows(Pixels(), m_stride, area, ToQRgb(color));
-    NoteWritten(area);
-}
-
 COLORREF CBitmap::GetPixel(int x, int y) const
 {
     if (!m_image.valid(x, y))
