@@ -35,8 +35,8 @@ public:
 
     // The whole surface in one colour.
     void Fill(COLORREF color);
-    // The part of rect inside the surface in one colour. Inline, as SetPixel: most fills are
-    // one cell of a few pixels, where a plain loop beats the library fill's set-up.
+    // The part of rect inside the surface in one colour. Inline, as SetPixel: a view fills one
+    // small cell per write.
     void FillRect(const CRect& rect, COLORREF color)
     {
         CheckGeometry();
