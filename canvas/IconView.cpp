@@ -25,6 +25,22 @@ COLORREF MaskValue(COLORREF colour)
 {
     return colour == ICON_TRANSPARENT ? kTransparentMarker : kWhite;
 }
+// The zoomed block of every cell in cells (a rectangle of cells that the zoom bitmap holds
+// whole) takes the colour of its pixel in the actual-size bitmap.
+void ZoomCells(const CBitmap& actual, const CRect& cells, int c, CBitmap& zoom)
+{
+    const QImage& pixels = actual.Image();
+    const int width = c * cells.Width();
+    for (int y = cells.top; y < cells.bottom; ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(pixels.constScanLine(y)) + cells.left;
+        QRgb* first = zoom.WriteRow(c * y) + c * cells.left;
+        for (int x = 0; x < cells.Width(); ++x)
+            std::fill_n(first + c * x, c, from[x]);
+        for (int k = 1; k < c; ++k)
+            std::copy_n(first, width, zoom.WriteRow(c * y + k) + c * cells.left);
+    }
+}
+
 // What the canvas, the preview and the bitmaps show for it: a transparent cell shows the
 // image's background.
 COLORREF Displayed(COLORREF colour, COLORREF background)
@@ -87,7 +103,7 @@ inline bool CIconView::HoldCanvasCell(int image, int x, int y)
     return true;
 }
 
-inline void CIconView::ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show)
+inline bool CIconView::ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show)
 {
     const std::size_t s = std::size_t(image);
     const int c = cellSize[s];
@@ -95,16 +111,19 @@ inline void CIconView::ShowWrittenCell(int image, int x, int y, COLORREF display
     // cells are then copied from them in a few blocks instead of filled one by one.
     if (m_bBitmapsReady && IsScreenBatchOpen()) {
         m_heldPreviews[s].Add(x, y);
-        if (!show || HoldCanvasCell(image, x, y))
-            return;
+        if (!show)
+            return false;
+        if (HoldCanvasCell(image, x, y))
+            return true;
     } else {
         const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
         FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
         if (!show)
-            return;
+            return false;
     }
     const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
     FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
+    return false;
 }
 
 void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
@@ -122,10 +141,11 @@ void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
         if (!show && image == m_heldCanvasImage && m_heldCanvas.Contains(x, y))
             WriteHeldChanges();
         m_bmpMask[s].SetPixel(x, y, MaskValue(colour));
-        m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
         m_bmpActual[s].SetPixel(x, y, displayed);
     }
-    ShowWrittenCell(image, x, y, displayed, show);
+    // A held canvas cell takes its zoomed block from the actual-size pixel when it is copied.
+    if (!ShowWrittenCell(image, x, y, displayed, show) && m_bBitmapsReady)
+        m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
     if (!doc)
         return;
     RecordChange(m_undo[s], x, y, doc->m_pixels[s][std::size_t(x)][std::size_t(y)]);
@@ -139,8 +159,11 @@ void CIconView::OnWriteHeldChanges()
     if (!m_heldCanvas.IsEmpty()) {
         const std::size_t s = std::size_t(m_heldCanvasImage);
         const int c = cellSize[s];
-        const QImage& zoom = std::as_const(m_bmpZoom[s]).Image();
+        const CBitmap& actual = m_bmpActual[s];
+        CBitmap& zoomBitmap = m_bmpZoom[s];
+        const QImage& zoom = std::as_const(zoomBitmap).Image();
         m_heldCanvas.TakeBlocks([&](const CRect& cells) {
+            ZoomCells(actual, cells, c, zoomBitmap);
             CopyToScreen(zoom,
                 CRect(c * cells.left, c * cells.top, c * cells.right, c * cells.bottom),
                 CPoint(kCanvasOrigin + c * cells.left, kCanvasOrigin + c * cells.top));

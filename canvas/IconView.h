@@ -193,8 +193,9 @@ private:
     // rendering and background changes use it.
     void WritePixel(int image, int x, int y, COLORREF colour, bool show);
     // The screen side of a write: the preview pixel and (when show) the canvas cell of image
-    // take the displayed colour. Inside a batch they are held back, once the bitmaps hold it.
-    void ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show);
+    // take the displayed colour. Inside a batch they are held back, once the bitmaps hold it;
+    // true when the canvas cell is, whose zoomed block is then filled when it is copied.
+    bool ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show);
     // Holds the canvas cell back if the zoom bitmap holds it whole; false when it must be
     // written now.
     bool HoldCanvasCell(int image, int x, int y);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Inside a screen batch the view holds its canvas and preview writes back and copies them from
-// its bitmaps when the batch ends: the screen must then be exactly what writing each cell at
-// once gives, whatever else drew on the screen in between.
+// its bitmaps when the batch ends: the screen and the bitmaps must then be exactly what writing
+// each cell at once gives, whatever else drew on the screen in between.
 #include "canvas/IconView.h"
 #include "document/IconDoc.h"
 #include "framework/ClientDC.h"
@@ -108,6 +108,11 @@ TEST(HeldScreen, ABatchLeavesTheScreenAsWritingEveryCellAtOnceDoes)
             }
         }
         ASSERT_TRUE(SameScreen(held.view.ScreenImage(), direct.view.ScreenImage()));
+        // The zoomed blocks of held cells are filled as they are copied.
+        for (std::size_t i = 0; i < kImageCount; ++i)
+            ASSERT_TRUE(
+                SameScreen(held.view.m_bmpZoom[i].Image(), direct.view.m_bmpZoom[i].Image()))
+                << "zoom " << i;
     }
 }
 
