@@ -41,7 +41,8 @@ public:
 
     // Writes pixel (x, y) of the active image: clipped to the selection and the image, noted
     // in the history, drawn into the bitmaps, the preview and (when show) the canvas at once,
-    // and stored in the document.
+    // and stored in the document. Inside a screen batch the preview pixel, the canvas cell and
+    // its zoomed block are made in blocks before the screen is next touched (see CView).
     void PaintPixel(int x, int y, COLORREF colour, bool show = true);
     // Redraws the bitmaps of image s from the document, whatever its selection.
     void RenderImage(int s);
