@@ -11,6 +11,7 @@
 #include "state/CellSize.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 constexpr COLORREF kPanelGrey = RGB(192, 192, 192);
@@ -24,6 +25,22 @@ COLORREF MaskValue(COLORREF colour)
 {
     return colour == ICON_TRANSPARENT ? kTransparentMarker : kWhite;
 }
+// The zoomed block of every cell in cells (a rectangle of cells that the zoom bitmap holds
+// whole) takes the colour of its pixel in the actual-size bitmap.
+void ZoomCells(const CBitmap& actual, const CRect& cells, int c, CBitmap& zoom)
+{
+    const QImage& pixels = actual.Image();
+    const int width = c * cells.Width();
+    for (int y = cells.top; y < cells.bottom; ++y) {
+        const QRgb* from = reinterpret_cast<const QRgb*>(pixels.constScanLine(y)) + cells.left;
+        QRgb* first = zoom.WriteRow(c * y) + c * cells.left;
+        for (int x = 0; x < cells.Width(); ++x)
+            std::fill_n(first + c * x, c, from[x]);
+        for (int k = 1; k < c; ++k)
+            std::copy_n(first, width, zoom.WriteRow(c * y + k) + c * cells.left);
+    }
+}
+
 // What the canvas, the preview and the bitmaps show for it: a transparent cell shows the
 // image's background.
 COLORREF Displayed(COLORREF colour, COLORREF background)
@@ -71,6 +88,44 @@ void CIconView::PaintPixel(int x, int y, COLORREF colour, bool show)
     WritePixel(m_nSize, x, y, colour, show);
 }
 
+// The two below are inline: every cell an operation writes passes through them.
+inline bool CIconView::HoldCanvasCell(int image, int x, int y)
+{
+    const std::size_t s = std::size_t(image);
+    const int c = cellSize[s];
+    if (c * (x + 1) > m_bmpZoom[s].Width() || c * (y + 1) > m_bmpZoom[s].Height())
+        return false;
+    // The size changed inside the batch: the cells held so far are of the other image.
+    if (image != m_heldCanvasImage && !m_heldCanvas.IsEmpty())
+        WriteHeldChanges();
+    m_heldCanvasImage = image;
+    m_heldCanvas.Add(x, y);
+    return true;
+}
+
+inline bool CIconView::ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show)
+{
+    const std::size_t s = std::size_t(image);
+    const int c = cellSize[s];
+    // Inside a batch the bitmaps just written hold what the screen is to show, and thousands of
+    // cells are then copied from them in a few blocks instead of filled one by one.
+    if (m_bBitmapsReady && IsScreenBatchOpen()) {
+        m_heldPreviews[s].Add(x, y);
+        if (!show)
+            return false;
+        if (HoldCanvasCell(image, x, y))
+            return true;
+    } else {
+        const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
+        FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
+        if (!show)
+            return false;
+    }
+    const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
+    FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
+    return false;
+}
+
 void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
 {
     const std::size_t s = std::size_t(image);
@@ -81,22 +136,47 @@ void CIconView::WritePixel(int image, int x, int y, COLORREF colour, bool show)
     const COLORREF displayed = Displayed(colour, m_bkColor[s]);
     const int c = cellSize[s];
     if (m_bBitmapsReady) {
+        // A held canvas cell is copied from the zoom bitmap later; a write the canvas is not to
+        // show yet must not reach it that way.
+        if (!show && image == m_heldCanvasImage && m_heldCanvas.Contains(x, y))
+            WriteHeldChanges();
         m_bmpMask[s].SetPixel(x, y, MaskValue(colour));
-        m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
         m_bmpActual[s].SetPixel(x, y, displayed);
     }
-    const CPoint preview(m_rcPreview[s].left + 1 + x, m_rcPreview[s].top + 1 + y);
-    FillScreenRect(CRect(preview.x, preview.y, preview.x + 1, preview.y + 1), displayed);
-    if (show) {
-        const CPoint cell(kCanvasOrigin + c * x, kCanvasOrigin + c * y);
-        FillScreenRect(CRect(cell.x, cell.y, cell.x + c, cell.y + c), displayed);
-    }
+    // A held canvas cell takes its zoomed block from the actual-size pixel when it is copied.
+    if (!ShowWrittenCell(image, x, y, displayed, show) && m_bBitmapsReady)
+        m_bmpZoom[s].FillRect(CRect(c * x, c * y, c * x + c, c * y + c), displayed);
     if (!doc)
         return;
     RecordChange(m_undo[s], x, y, doc->m_pixels[s][std::size_t(x)][std::size_t(y)]);
     doc->SetModifiedFlag(true);
     doc->m_bHasContent = true;
     doc->m_pixels[s][std::size_t(x)][std::size_t(y)] = colour;
+}
+
+void CIconView::OnWriteHeldChanges()
+{
+    if (!m_heldCanvas.IsEmpty()) {
+        const std::size_t s = std::size_t(m_heldCanvasImage);
+        const int c = cellSize[s];
+        const CBitmap& actual = m_bmpActual[s];
+        CBitmap& zoomBitmap = m_bmpZoom[s];
+        const QImage& zoom = std::as_const(zoomBitmap).Image();
+        m_heldCanvas.TakeBlocks([&](const CRect& cells) {
+            ZoomCells(actual, cells, c, zoomBitmap);
+            CopyToScreen(zoom,
+                CRect(c * cells.left, c * cells.top, c * cells.right, c * cells.bottom),
+                CPoint(kCanvasOrigin + c * cells.left, kCanvasOrigin + c * cells.top));
+        });
+    }
+    for (std::size_t s = 0; s < m_heldPreviews.size(); ++s) {
+        if (m_heldPreviews[s].IsEmpty())
+            continue;
+        const QImage& actual = std::as_const(m_bmpActual[s]).Image();
+        const CPoint origin(m_rcPreview[s].left + 1, m_rcPreview[s].top + 1);
+        m_heldPreviews[s].TakeBlocks(
+            [&](const CRect& cells) { CopyToScreen(actual, cells, origin + cells.TopLeft()); });
+    }
 }
 
 void CIconView::RenderImage(int s)
@@ -113,6 +193,8 @@ void CIconView::RenderImage(int s)
                 WritePixel(s, x, y, grid[std::size_t(x)][std::size_t(y)], false);
         return;
     }
+    // Cells held back show what was written before this render, as they would have at once.
+    WriteHeldChanges();
     RenderBitmaps(s);
     // The preview shows exactly what the actual-size bitmap now holds.
     {

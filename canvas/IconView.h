@@ -13,6 +13,7 @@
 // commands that change a whole image).
 #pragma once
 
+#include "canvas/CellRuns.h"
 #include "document/IconTypes.h"
 #include "editing/ChangeList.h"
 #include "framework/Bitmap.h"
@@ -40,7 +41,8 @@ public:
 
     // Writes pixel (x, y) of the active image: clipped to the selection and the image, noted
     // in the history, drawn into the bitmaps, the preview and (when show) the canvas at once,
-    // and stored in the document.
+    // and stored in the document. Inside a screen batch the preview pixel, the canvas cell and
+    // its zoomed block are made in blocks before the screen is next touched (see CView).
     void PaintPixel(int x, int y, COLORREF colour, bool show = true);
     // Redraws the bitmaps of image s from the document, whatever its selection.
     void RenderImage(int s);
@@ -175,6 +177,9 @@ public:
     std::array<ChangeList, kImageCount> m_redo;
 
 protected:
+    // Copies the held canvas cells from the zoom bitmap and the held preview pixels from the
+    // actual-size bitmaps onto the screen.
+    void OnWriteHeldChanges() override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -188,7 +193,20 @@ private:
     // PaintPixel without its selection clip, into the given image (not only the active one):
     // rendering and background changes use it.
     void WritePixel(int image, int x, int y, COLORREF colour, bool show);
+    // The screen side of a write: the preview pixel and (when show) the canvas cell of image
+    // take the displayed colour. Inside a batch they are held back, once the bitmaps hold it;
+    // true when the canvas cell is, whose zoomed block is then filled when it is copied.
+    bool ShowWrittenCell(int image, int x, int y, COLORREF displayed, bool show);
+    // Holds the canvas cell back if the zoom bitmap holds it whole; false when it must be
+    // written now.
+    bool HoldCanvasCell(int image, int x, int y);
     // The zoomed, actual-size and mask bitmaps of image s drawn from the document, row by row.
     void RenderBitmaps(int s);
     void OnPanelClick(CPoint point);
+
+    // Screen writes held back while a batch is open: canvas cells of one image (the active one
+    // when they were written) and preview pixels of each image.
+    CellRuns m_heldCanvas;
+    int m_heldCanvasImage = 0;
+    std::array<CellRuns, kImageCount> m_heldPreviews;
 };

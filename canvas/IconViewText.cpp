@@ -45,6 +45,8 @@ void CIconView::OnTextTool()
     // Before the first paint there is no bitmap to write on; nothing can be seen to edit yet.
     if (!m_bBitmapsReady || !GetDocument())
         return;
+    // The dialog writes on the bitmap that held preview pixels are copied from.
+    WriteHeldChanges();
     CAddTextDlg dlg(&m_bmpActual[std::size_t(m_nSize)], Side());
     if (dlg.DoModal() == IDOK)
         TakeText(*this, dlg);

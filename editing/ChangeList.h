@@ -22,7 +22,10 @@ class ChangeList {
 public:
     const std::vector<PixelChange>& Entries() const { return m_entries; }
     bool IsEmpty() const { return m_entries.empty(); }
-    bool Contains(int x, int y) const;
+    bool Contains(int x, int y) const
+    {
+        return InGrid(x, y) && m_noted.test(std::size_t(x * kMaxSide + y));
+    }
 
     // 1 while writes are noted in this list.
     std::int32_t recording = 0;
@@ -30,6 +33,9 @@ public:
 private:
     friend void RecordChange(ChangeList& list, int x, int y, COLORREF colour);
     friend void DiscardChanges(ChangeList& list);
+
+    // Only cells of a grid can ever be written, so nothing else is worth noting.
+    static bool InGrid(int x, int y) { return x >= 0 && x < kMaxSide && y >= 0 && y < kMaxSide; }
 
     std::vector<PixelChange> m_entries;
     std::bitset<kMaxSide * kMaxSide> m_noted;
@@ -53,6 +59,14 @@ private:
 };
 
 // Notes (x, y) with colour when recording is on and the position is not yet in the list.
-void RecordChange(ChangeList& list, int x, int y, COLORREF colour);
+// Inline: an operation notes thousands of cells.
+inline void RecordChange(ChangeList& list, int x, int y, COLORREF colour)
+{
+    if (!list.recording || !ChangeList::InGrid(x, y) || list.Contains(x, y))
+        return;
+    list.m_entries.push_back({ x, y, colour });
+    list.m_noted.set(std::size_t(x * kMaxSide + y));
+}
+
 // Empties the list; recording keeps its value.
 void DiscardChanges(ChangeList& list);

@@ -53,13 +53,7 @@ void CBitmap::ReadGeometry()
     m_width = m_image.width();
     m_height = m_image.height();
     m_stride = m_image.bytesPerLine() / qsizetype(sizeof(QRgb));
-}
-
-void CBitmap::CheckGeometry()
-{
-    // Direct access may have replaced the image with one of another size.
-    if (!m_tracked)
-        ReadGeometry();
+    m_pixels.Forget();
 }
 
 QImage& CBitmap::Image()
@@ -91,30 +85,11 @@ CRect FillImageRect(QImage& image, const CRect& rect, QRgb rgb)
     return area;
 }
 
-void CBitmap::FillRect(const CRect& rect, COLORREF color)
-{
-    CheckGeometry();
-    const CRect area = rect.Intersected(CRect(0, 0, m_width, m_height));
-    if (area.IsRectEmpty())
-        return;
-    FillRows(reinterpret_cast<QRgb*>(m_image.bits()), m_stride, area, ToQRgb(color));
-    NoteWritten(area);
-}
-
 COLORREF CBitmap::GetPixel(int x, int y) const
 {
     if (!m_image.valid(x, y))
         return CLR_INVALID;
     return ToColorRef(reinterpret_cast<const QRgb*>(m_image.constScanLine(y))[x]);
-}
-
-void CBitmap::SetPixel(int x, int y, COLORREF color)
-{
-    CheckGeometry();
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
-        return;
-    reinterpret_cast<QRgb*>(m_image.bits())[y * m_stride + x] = ToQRgb(color);
-    NoteWritten({ x, y, x + 1, y + 1 });
 }
 
 QRgb* CBitmap::WriteRow(int y)

@@ -6,10 +6,12 @@
 // cleared before every figure costs what the figure drew, not its whole area.
 #pragma once
 
+#include "framework/QtColor.h"
 #include "framework/Types.h"
 
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <optional>
 
 // Fills the part of rect inside image (32-bit RGB) with rgb, row by row, and returns that part.
@@ -26,24 +28,49 @@ public:
     bool Attach(const QImage& image);
 
     bool IsNull() const { return m_image.isNull(); }
-    int Width() const { return m_image.width(); }
-    int Height() const { return m_image.height(); }
+    int Width() const { return m_tracked ? m_width : m_image.width(); }
+    int Height() const { return m_tracked ? m_height : m_image.height(); }
     CSize GetSize() const { return { Width(), Height() }; }
     CRect GetRect() const { return { 0, 0, Width(), Height() }; }
 
     // The whole surface in one colour.
     void Fill(COLORREF color);
-    // The part of rect inside the surface in one colour.
-    void FillRect(const CRect& rect, COLORREF color);
+    // The part of rect inside the surface in one colour. Inline, as SetPixel: a view fills one
+    // small cell per write.
+    void FillRect(const CRect& rect, COLORREF color)
+    {
+        CheckGeometry();
+        const CRect area = rect.Intersected(CRect(0, 0, m_width, m_height));
+        if (area.IsRectEmpty())
+            return;
+        const QRgb rgb = ToQRgb(color);
+        QRgb* row = Pixels() + area.top * m_stride + area.left;
+        for (int y = area.top; y < area.bottom; ++y, row += m_stride)
+            std::fill(row, row + area.Width(), rgb);
+        NoteWritten(area);
+    }
     // CLR_INVALID outside the surface.
     COLORREF GetPixel(int x, int y) const;
-    // Does nothing outside the surface.
-    void SetPixel(int x, int y, COLORREF color);
+    // Does nothing outside the surface. Inline: a view writes thousands per operation.
+    void SetPixel(int x, int y, COLORREF color)
+    {
+        CheckGeometry();
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+            return;
+        Pixels()[y * m_stride + x] = ToQRgb(color);
+        NoteWritten({ x, y, x + 1, y + 1 });
+    }
     // Row y's Width() pixels to write, or nullptr outside the surface; the row counts as
     // written.
     QRgb* WriteRow(int y);
 
-    const QImage& Image() const { return m_image; }
+    // A copy taken of it shares the pixels, so the bitmap asks the image for them again before
+    // its next write (which then gets pixels of its own).
+    const QImage& Image() const
+    {
+        m_pixels.Forget();
+        return m_image;
+    }
     // Direct access to the pixels. What is written through it cannot be seen, so from then on
     // every Fill covers the whole surface.
     QImage& Image();
@@ -52,10 +79,47 @@ private:
     friend class CDC;
 
     // The image for a device context, which reports what it writes through NoteWritten.
-    QImage& Surface() { return m_image; }
+    QImage& Surface()
+    {
+        m_pixels.Forget();
+        return m_image;
+    }
     // The size and row length, kept so that single-pixel writes need no calls into the image.
     void ReadGeometry();
-    void CheckGeometry();
+    void CheckGeometry()
+    {
+        // Direct access may have replaced the image with one of another size.
+        if (!m_tracked)
+            ReadGeometry();
+    }
+    // The pixels to write. Asking the image for them on every write costs more than the write
+    // itself, so their address is kept while no other image can share them: every way the
+    // image is handed out (a copy of it, of the bitmap, a device context) forgets it.
+    QRgb* Pixels()
+    {
+        if (!m_pixels.Get() || !m_tracked)
+            m_pixels.Set(reinterpret_cast<QRgb*>(m_image.bits()));
+        return m_pixels.Get();
+    }
+    // An address that a copy of the bitmap forgets on both sides, since both then share the
+    // pixels.
+    class PixelAddress {
+    public:
+        PixelAddress() = default;
+        PixelAddress(const PixelAddress& other) { other.Forget(); }
+        PixelAddress& operator=(const PixelAddress& other)
+        {
+            other.Forget();
+            Forget();
+            return *this;
+        }
+        QRgb* Get() const { return m_address; }
+        void Set(QRgb* address) { m_address = address; }
+        void Forget() const { m_address = nullptr; }
+
+    private:
+        mutable QRgb* m_address = nullptr;
+    };
     void NoteWritten(const CRect& rect)
     {
         if (m_uniform)
@@ -66,6 +130,7 @@ private:
     int m_width = 0;
     int m_height = 0;
     qsizetype m_stride = 0;
+    PixelAddress m_pixels;
     // False once direct access was given out: writes may then happen unseen.
     bool m_tracked = true;
     // When known: every pixel outside m_written has this colour.

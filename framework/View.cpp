@@ -8,6 +8,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
+#include <algorithm>
 
 namespace {
 QRect ToQRect(const CRect& rc) { return { rc.left, rc.top, rc.Width(), rc.Height() }; }
@@ -74,7 +76,38 @@ QImage& CView::Screen()
         m_bDrawPending = true;
         m_bErasePending = true;
     }
+    WriteHeldChanges();
     return m_screen;
+}
+
+void CView::WriteHeldChanges()
+{
+    if (m_bWritingHeld)
+        return;
+    const QScopedValueRollback writing(m_bWritingHeld, true);
+    // Shown together when the batch they were held in ends, like its other writes.
+    const QScopedValueRollback batch(m_batchDepth, m_batchDepth + 1);
+    OnWriteHeldChanges();
+}
+
+void CView::CopyToScreen(const QImage& image, const CRect& source, CPoint to)
+{
+    QImage& screen = Screen();
+    // Clipped to the source first, then the part of it that lands on the screen.
+    const CRect from = source.Intersected(CRect(0, 0, image.width(), image.height()));
+    const CPoint shift(to.x - source.left, to.y - source.top);
+    const CRect target = CRect(
+        from.left + shift.x, from.top + shift.y, from.right + shift.x, from.bottom + shift.y)
+                             .Intersected(CRect(0, 0, screen.width(), screen.height()));
+    if (target.IsRectEmpty())
+        return;
+    const qsizetype stride = screen.bytesPerLine() / qsizetype(sizeof(QRgb));
+    QRgb* row = reinterpret_cast<QRgb*>(screen.bits()) + target.top * stride + target.left;
+    for (int y = target.top; y < target.bottom; ++y, row += stride) {
+        const QRgb* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y - shift.y));
+        std::copy_n(pixels + target.left - shift.x, target.Width(), row);
+    }
+    ScreenChanged(target);
 }
 
 void CView::FillScreenRect(const CRect& rect, COLORREF colour)
@@ -105,8 +138,10 @@ CView::ScreenBatch::ScreenBatch(CView* view)
 
 CView::ScreenBatch::~ScreenBatch()
 {
-    if (m_view && --m_view->m_batchDepth == 0)
-        m_view->ShowPendingChanges();
+    if (!m_view || --m_view->m_batchDepth > 0)
+        return;
+    m_view->WriteHeldChanges();
+    m_view->ShowPendingChanges();
 }
 
 void CView::DrawPending()

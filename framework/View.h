@@ -10,6 +10,13 @@
 // ScreenBatch is open on the view those writes still land in the screen image at once, but Qt
 // is asked to repaint only when the outermost batch ends, once, for the bounding rectangle of
 // all of them. Every event the view receives runs inside a batch.
+//
+// A view may also hold back, while a batch is open, screen writes it can make again later from
+// surfaces of its own (many small fills that are then one block copy). It makes them in
+// OnWriteHeldChanges, which runs before anything else draws on or reads the screen image (a
+// client DC, a paint, ScreenImage) and when the outermost batch ends: every write still lands
+// in the order it was made, and no paint shows the screen without them. A view must hold
+// nothing back while one of its client DCs is drawing.
 #pragma once
 
 #include "framework/CmdTarget.h"
@@ -68,6 +75,17 @@ public:
     const QImage& ScreenImage();
 
 protected:
+    // True while a ScreenBatch is open on the view.
+    bool IsScreenBatchOpen() const { return m_batchDepth > 0; }
+    // Makes the screen writes the view held back (see the header comment). The screen image
+    // may be drawn on from here; what is written is shown as a client DC's drawing is.
+    virtual void OnWriteHeldChanges() { }
+    // Runs OnWriteHeldChanges now, unless it is already running.
+    void WriteHeldChanges();
+    // Copies the rectangle source of image (32-bit RGB) to the screen image with its top-left
+    // corner at `to`, clipped to both images, and shows what it wrote like a client DC.
+    void CopyToScreen(const QImage& image, const CRect& source, CPoint to);
+
     // Fills the client area with the window's background colour before an erasing OnDraw.
     virtual void OnEraseBkgnd(CDC* pDC);
 
@@ -77,7 +95,8 @@ protected:
 private:
     friend class CClientDC;
 
-    // The screen image, grown to the client area first (new parts need a redraw).
+    // The screen image, grown to the client area first (new parts need a redraw), with the
+    // held-back writes made.
     QImage& Screen();
     // A client DC changed pixels in rect.
     void ScreenChanged(const CRect& rect);
@@ -93,4 +112,6 @@ private:
     CRect m_pendingShow;
     // Open ScreenBatch scopes.
     int m_batchDepth = 0;
+    // Set while OnWriteHeldChanges runs: its own screen access must not start it again.
+    bool m_bWritingHeld = false;
 };

@@ -127,6 +127,30 @@ TEST(Bitmap, DirectAccessMakesEveryLaterFillComplete)
     EXPECT_TRUE(AllPixels(copy, kWhite));
 }
 
+TEST(Bitmap, PixelWritesNeverReachAnImageThatSharedThePixels)
+{
+    CBitmap bmp;
+    ASSERT_TRUE(bmp.CreateCompatibleBitmap(6, 4));
+    bmp.Fill(kWhite);
+    bmp.SetPixel(0, 0, kRed); // the bitmap now keeps where its pixels are
+    const QImage taken = bmp.Image();
+    bmp.SetPixel(1, 0, kRed);
+    bmp.FillRect(CRect(2, 0, 4, 2), kRed);
+    EXPECT_EQ(taken.pixel(1, 0), ToQRgb(kWhite));
+    EXPECT_EQ(taken.pixel(3, 1), ToQRgb(kWhite));
+    // A device context that draws while the pixels are shared moves them: later writes follow.
+    const QImage second = bmp.Image();
+    {
+        CDC dc(&bmp);
+        dc.SetPixel(5, 3, kGreen);
+    }
+    bmp.SetPixel(4, 3, kGreen);
+    EXPECT_EQ(second.pixel(4, 3), ToQRgb(kWhite));
+    EXPECT_EQ(bmp.GetPixel(4, 3), kGreen);
+    EXPECT_EQ(bmp.GetPixel(5, 3), kGreen);
+    EXPECT_EQ(bmp.GetPixel(3, 1), kRed);
+}
+
 // The destination pixel takes the source pixel under its centre; outside the source or the
 // destination nothing changes.
 QImage ModelStretch(QImage dst, const QImage& src, const CRect& to, const CRect& from)
