@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The application's style, unchanged in every respect but one: each standard icon (the title
-// bar buttons of document windows and palettes, the menu bar's extension arrow, ...) is made
-// once and shared. Qt's styles decode these pictures afresh on every request, and a document
-// window or a floating palette asks for the same few dozens of times while it is laid out.
+// The application's style, unchanged in every respect but one: the standard icons of title bar
+// and dock widget buttons and the toolbar extension arrows are made once and shared. Qt's styles
+// decode these pictures afresh on every request, and a document window or a floating palette asks
+// for the same few dozens of times while it is laid out.
 #pragma once
 
 #include <QProxyStyle>
@@ -20,7 +20,8 @@ public:
         const QWidget* widget = nullptr) const override;
 
 private:
-    // By picture and by whether it was asked for right to left: the arrows differ.
+    // By picture and by whether it was asked for right to left (the option's direction, else
+    // the application's): the arrows differ.
     mutable std::map<std::pair<int, bool>, QIcon> m_icons;
 };
 

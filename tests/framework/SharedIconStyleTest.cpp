@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The style that shares its standard icons: every picture, either way round, is the one the
-// plain style makes, and asking again gives the same icon rather than a new decoding.
+// plain style makes, and asking again for a title bar button gives the same icon rather than a
+// new decoding.
 #include "framework/SharedIconStyle.h"
 
 #include <QApplication>
@@ -48,15 +49,26 @@ TEST(SharedIconStyle, GivesThePlainStylesPicturesEachWayRoundAndSharesThem)
         const QIcon ltr = shared.standardIcon(sp, &leftToRight);
         EXPECT_EQ(Picture(rtl), Picture(plain->standardIcon(sp, &rightToLeft))) << "picture " << i;
         EXPECT_EQ(Picture(ltr), Picture(plain->standardIcon(sp, &leftToRight))) << "picture " << i;
-        // Without an option the widget's direction decides.
-        EXPECT_EQ(Picture(shared.standardIcon(sp, nullptr, &mirrored)), Picture(rtl))
-            << "picture " << i;
-        EXPECT_EQ(shared.standardIcon(sp, &leftToRight).cacheKey(), ltr.cacheKey())
+        // Without an option the style goes by the application's direction, not the widget's.
+        const QIcon fromWidget = shared.standardIcon(sp, nullptr, &mirrored);
+        const QIcon plainFromWidget = plain->standardIcon(sp, nullptr, &mirrored);
+        EXPECT_EQ(Picture(fromWidget), Picture(plainFromWidget)) << "picture " << i;
+        // Shared or not, an icon answers every question as the plain style's does.
+        EXPECT_EQ(fromWidget.isNull(), plainFromWidget.isNull()) << "picture " << i;
+        EXPECT_EQ(fromWidget.availableSizes(), plainFromWidget.availableSizes()) << "picture " << i;
+        EXPECT_EQ(fromWidget.actualSize(QSize(13, 13)), plainFromWidget.actualSize(QSize(13, 13)))
             << "picture " << i;
         differEachWayRound += Picture(rtl) != Picture(ltr);
     }
     // The arrows point the other way: the check above did tell the two directions apart.
     EXPECT_GT(differEachWayRound, 0);
+
+    // What windows and palettes ask for over and over is made once.
+    for (const auto sp : { QStyle::SP_TitleBarCloseButton, QStyle::SP_DockWidgetCloseButton,
+             QStyle::SP_TitleBarMenuButton, QStyle::SP_ToolBarHorizontalExtensionButton })
+        EXPECT_EQ(shared.standardIcon(sp, &leftToRight).cacheKey(),
+            shared.standardIcon(sp, nullptr, &mirrored).cacheKey())
+            << "picture " << sp;
 }
 
 TEST(SharedIconStyle, BecomesTheApplicationsStyleOnceKeepingItsKind)
