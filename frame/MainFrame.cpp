@@ -252,7 +252,11 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Expose && watched == windowHandle()
         && windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
+        // The frame paints first (its window handles this exposure now), then the palettes
+        // are made and shown: the frame's contents do not wait for them.
+        QCoreApplication::sendEvent(watched, event);
         ShowPalettes();
+        return true;
     }
     return CMDIFrameWnd::eventFilter(watched, event);
 }
