@@ -12,6 +12,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/FileDropTarget.h"
 #include "framework/Profile.h"
+#include "framework/SharedIconStyle.h"
 #include "resources/CommandTexts.h"
 #include "resources/Resource.h"
 
@@ -96,6 +97,8 @@ bool CEditorApp::InitInstance()
     // frame is created and must see the first press, even one on the tip of the day.
     m_pEventFilter = std::make_unique<EventFilter>(*this);
     qApp->installEventFilter(m_pEventFilter.get());
+    // Before the first window: every window and palette shares the style's standard icons.
+    ShareStandardIcons();
 
     // 2. The splash may show unless a file is being opened or we run embedded.
     const bool openingFile = cmdInfo.m_nShellCommand == CCommandLineInfo::FileOpen;

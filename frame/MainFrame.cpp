@@ -153,10 +153,12 @@ bool CMainFrame::CreateBars()
     addDockWidget(Qt::TopDockWidgetArea, m_wndToolBar);
     m_wndToolBar->UpdateCaption();
 
-    // The palettes float beside the canvas and cannot dock. They are floating tool windows of
-    // this frame from the start, hidden until the frame is on screen (ShowPalettes), so they
-    // are never docked, floated and hidden on the way; a start that fails never shows them.
-    const auto makePalette = [this](const ToolbarLayout& layout, int columns, QPoint offset) {
+    // The palettes float beside the canvas and cannot dock. They exist, hidden, from here on;
+    // their buttons are made and they become floating tool windows of this frame only when
+    // the frame is first on screen (CompletePalettes), so they are never docked, floated and
+    // hidden on the way, a start that fails never shows them, and none of it delays the
+    // frame's own appearance.
+    const auto makePalette = [this](const ToolbarLayout& layout) {
         auto* palette = new CPaletteToolBar(this);
         palette->setObjectName(QString::fromLatin1(layout.name));
         palette->setWindowTitle(QString::fromLatin1(layout.name));
@@ -164,20 +166,35 @@ bool CMainFrame::CreateBars()
         palette->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable
             | QDockWidget::DockWidgetClosable);
         palette->SetFlyByPrompts(false);
-        if (!palette->LoadToolBar(layout, Artwork::ToolbarStrip(layout.resourceId), this)) {
-            delete palette;
-            return static_cast<CPaletteToolBar*>(nullptr);
-        }
-        palette->SetPaletteColumns(columns);
         palette->hide();
+        return palette;
+    };
+    m_wndToolsPalette = makePalette(ToolsPalette());
+    m_wndBrushPalette = makePalette(BrushSizesPalette());
+    return true;
+}
+
+bool CMainFrame::CompletePalettes()
+{
+    if (m_palettes != PaletteState::Empty)
+        return m_palettes == PaletteState::Complete;
+    const auto fill = [this](CPaletteToolBar* palette, const ToolbarLayout& layout, int columns,
+                          QPoint offset) {
+        if (!palette->LoadToolBar(layout, Artwork::ToolbarStrip(layout.resourceId), this))
+            return false;
+        palette->SetPaletteColumns(columns);
         palette->setFloating(true);
         palette->move(Coordinate(1LL * m_rcWindow.left + offset.x()),
             Coordinate(1LL * m_rcWindow.top + offset.y()));
-        return palette;
+        return true;
     };
-    m_wndToolsPalette = makePalette(ToolsPalette(), 2, QPoint(10, 85));
-    m_wndBrushPalette = makePalette(BrushSizesPalette(), 4, QPoint(90, 180));
-    return m_wndToolsPalette && m_wndBrushPalette;
+    const bool complete = fill(m_wndToolsPalette, ToolsPalette(), 2, QPoint(10, 85))
+        && fill(m_wndBrushPalette, BrushSizesPalette(), 4, QPoint(90, 180));
+    m_palettes = complete ? PaletteState::Complete : PaletteState::Failed;
+    // The new buttons show their commands' states from the moment they appear.
+    if (complete)
+        UpdateCommandActions();
+    return complete;
 }
 
 void CMainFrame::CreateStatusBar()
@@ -235,13 +252,19 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::Expose && watched == windowHandle()
         && windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
+        // The frame paints first (its window handles this exposure now), then the palettes
+        // are made and shown: the frame's contents do not wait for them.
+        QCoreApplication::sendEvent(watched, event);
         ShowPalettes();
+        return true;
     }
     return CMDIFrameWnd::eventFilter(watched, event);
 }
 
 void CMainFrame::ShowPalettes()
 {
+    if (!CompletePalettes())
+        return;
     for (CPaletteToolBar* palette : { m_wndToolsPalette, m_wndBrushPalette }) {
         // Created while the frame had no window of its own, a palette would not know whose
         // tool window it is.
@@ -341,7 +364,10 @@ void CMainFrame::OnUpdateAntiAlias(CCmdUI* pCmdUI)
 void CMainFrame::OnViewToolPalette()
 {
     m_bToolPalette = m_bToolPalette ? 0 : 1;
-    m_wndToolsPalette->setVisible(m_bToolPalette != 0);
+    // Before the frame is first on screen only the choice is made; the palette follows it
+    // when it appears.
+    if (m_palettes == PaletteState::Complete)
+        m_wndToolsPalette->setVisible(m_bToolPalette != 0);
 }
 
 void CMainFrame::OnUpdateViewToolPalette(CCmdUI* pCmdUI)
@@ -352,7 +378,8 @@ void CMainFrame::OnUpdateViewToolPalette(CCmdUI* pCmdUI)
 void CMainFrame::OnViewBrushPalette()
 {
     m_bBrushPalette = m_bBrushPalette ? 0 : 1;
-    m_wndBrushPalette->setVisible(m_bBrushPalette != 0);
+    if (m_palettes == PaletteState::Complete)
+        m_wndBrushPalette->setVisible(m_bBrushPalette != 0);
 }
 
 void CMainFrame::OnUpdateViewBrushPalette(CCmdUI* pCmdUI)

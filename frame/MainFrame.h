@@ -59,6 +59,9 @@ private:
     bool OnCreate();
     bool CreateBars();
     void CreateStatusBar();
+    // Gives the palettes their buttons and floats them, the first time it is asked; false
+    // when their pictures cannot be loaded (they then stay hidden).
+    bool CompletePalettes();
     // Shows each palette whose flag is set, as a tool window of this frame.
     void ShowPalettes();
     CRect GetWindowRect() const;
@@ -67,6 +70,9 @@ private:
     // The window is placed once, when its frame is first known (see FitOuterRectangle).
     enum class Placement { NotShown, FrameUnknown, Done };
 
+    enum class PaletteState { Empty, Complete, Failed };
+
     std::map<int, QLabel*> m_indicators;
     Placement m_placement = Placement::NotShown;
+    PaletteState m_palettes = PaletteState::Empty;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "resources/Artwork.h"
 
+#include <QHash>
 #include <QImageReader>
 #include <QPixmap>
 #include <QString>
@@ -60,6 +61,20 @@ namespace {
             image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     }
 
+    // The pictures every window and palette asks for again, decoded once. The splash picture,
+    // by far the largest and shown once, is not kept.
+    QImage LoadKept(const QString& file)
+    {
+        static QHash<QString, QImage> kept;
+        const auto found = kept.constFind(file);
+        if (found != kept.constEnd())
+            return *found;
+        const QImage image = Load(file);
+        if (!image.isNull())
+            kept.insert(file, image);
+        return image;
+    }
+
 } // namespace
 
 QSize ToolbarButtonSize(int toolbarId)
@@ -77,7 +92,7 @@ int ToolbarButtonCount(int toolbarId)
 QImage ToolbarStrip(int toolbarId)
 {
     const auto* toolbar = FindToolbar(toolbarId);
-    return toolbar ? Load(QString::fromLatin1(toolbar->file)) : QImage();
+    return toolbar ? LoadKept(QString::fromLatin1(toolbar->file)) : QImage();
 }
 
 QImage ToolbarButtonImage(int toolbarId, int index)
@@ -119,7 +134,7 @@ QImage AppIconImage(int side)
 {
     if (side != 16 && side != 32 && side != 48)
         return QImage();
-    return Load(QStringLiteral("pixmora%1.png").arg(side));
+    return LoadKept(QStringLiteral("pixmora%1.png").arg(side));
 }
 
 QIcon AppIcon()

@@ -623,6 +623,35 @@ TEST_F(MainFrameTest, CommandsToolbarHasAGripDockedAndItsNameFloating)
     EXPECT_FALSE(bar->features() & QDockWidget::DockWidgetVerticalTitleBar);
 }
 
+// The palettes get their buttons when the frame first appears: a palette hidden before that
+// stays hidden, and the buttons show the commands' states from their first appearance on.
+TEST_F(MainFrameTest, PalettesMadeAsTheFrameAppearsFollowWhatWasChosenBefore)
+{
+    CMainFrame frame;
+    ASSERT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
+    toolState.currentTool = ID_TOOL_ERASER;
+    frame.OnViewBrushPalette();
+    EXPECT_FALSE(frame.m_wndBrushPalette->isVisible());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QApplication::processEvents();
+
+    CPaletteToolBar& tools = *frame.m_wndToolsPalette;
+    ASSERT_TRUE(tools.isVisible());
+    EXPECT_TRUE(tools.isFloating());
+    std::vector<int> checked;
+    for (QToolButton* button : ButtonsOnScreen(tools))
+        if (button->isChecked())
+            checked.push_back(CommandOf(button));
+    EXPECT_EQ(checked, std::vector<int> { ID_TOOL_ERASER });
+
+    EXPECT_FALSE(frame.m_wndBrushPalette->isVisible());
+    frame.OnViewBrushPalette();
+    EXPECT_TRUE(frame.m_wndBrushPalette->isVisible());
+    EXPECT_TRUE(frame.m_wndBrushPalette->isFloating());
+    EXPECT_EQ(frame.m_wndBrushPalette->GetCount(), 4);
+}
+
 TEST_F(MainFrameTest, PalettesAppearWithTheMainWindow)
 {
     CMainFrame frame;
