@@ -74,14 +74,19 @@ void CColorTable::AddAndIndexAll(
         const COLORREF held = m_slotColors[slot];
         if (held == c && c != kEmptySlot) [[likely]] {
             *indices = m_slotPositions[slot];
-        } else if (held == kEmptySlot && used < kCapacity && c != kEmptySlot) {
-            m_slotColors[slot] = c;
-            m_slotPositions[slot] = std::uint8_t(used);
-            m_slotOfPosition[used] = std::uint16_t(slot);
-            m_colors[used] = c;
-            *indices = std::uint8_t(used++);
+        } else if (held == kEmptySlot && c != kEmptySlot) {
+            // New, and its home slot free: it goes there, or gets 0 when the table is full.
+            if (used < kCapacity) {
+                m_slotColors[slot] = c;
+                m_slotPositions[slot] = std::uint8_t(used);
+                m_slotOfPosition[used] = std::uint16_t(slot);
+                m_colors[used] = c;
+                *indices = std::uint8_t(used++);
+            } else {
+                *indices = 0;
+            }
         } else {
-            // Past its home slot, a full table or a stray value.
+            // Past its home slot, or a stray value.
             m_nCount = used;
             *indices = std::uint8_t(AddAndIndex(c));
             used = m_nCount;
