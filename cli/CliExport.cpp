@@ -71,7 +71,9 @@ int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliS
         const QString target = dir.filePath(OutputName(pattern, icon, side));
         const QByteArray png = GridToPng(loaded.pixels[i], side);
         QString why;
-        if (png.isEmpty() || !QDir().mkpath(QFileInfo(target).path())
+        // The output directory exists already; only a name with folders of its own needs more.
+        const QString folder = QFileInfo(target).path();
+        if (png.isEmpty() || (folder != dir.path() && !QDir().mkpath(folder))
             || !WriteOutput(target, png, why)) {
             Complain(io.err, target,
                 QStringLiteral("cannot write the image")

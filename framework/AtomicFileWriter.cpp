@@ -57,7 +57,9 @@ public:
         // even a save killed half way leaves nothing behind. Naming it later goes through
         // /proc, without which the file is named from the start.
         const QByteArray directory = QFile::encodeName(m_target.absolutePath());
-        if (::access("/proc/self/fd", X_OK) == 0)
+        // Whether /proc is there does not change while the program runs.
+        static const bool procAvailable = ::access("/proc/self/fd", X_OK) == 0;
+        if (procAvailable)
             m_fd = ::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         // O_EXCL never opens a file someone else made. The mode 0666 lets the umask and the
         // directory's default permissions apply, as to any new file.
