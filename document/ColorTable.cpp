@@ -35,10 +35,7 @@ int CColorTable::InsertNew(COLORREF c, unsigned slot)
 {
     if (m_nCount >= kCapacity || c == kEmptySlot)
         return -1;
-    m_slotColors[slot] = c;
-    m_slotPositions[slot] = std::uint8_t(m_nCount);
-    m_slotOfPosition[m_nCount] = std::uint16_t(slot);
-    m_colors[m_nCount] = c;
+    Place(c, slot, m_nCount);
     return int(m_nCount++);
 }
 
@@ -77,10 +74,7 @@ void CColorTable::AddAndIndexAll(
         } else if (held == kEmptySlot && c != kEmptySlot) {
             // New, and its home slot free: it goes there, or gets 0 when the table is full.
             if (used < kCapacity) {
-                m_slotColors[slot] = c;
-                m_slotPositions[slot] = std::uint8_t(used);
-                m_slotOfPosition[used] = std::uint16_t(slot);
-                m_colors[used] = c;
+                Place(c, slot, used);
                 *indices = std::uint8_t(used++);
             } else {
                 *indices = 0;

@@ -89,6 +89,14 @@ private:
         }
     }
     int InsertNew(COLORREF c, unsigned slot);
+    // Enters c at position, in the free slot given: the entry, the index and the way back.
+    void Place(COLORREF c, unsigned slot, unsigned position)
+    {
+        m_slotColors[slot] = c;
+        m_slotPositions[slot] = std::uint8_t(position);
+        m_slotOfPosition[position] = std::uint16_t(slot);
+        m_colors[position] = c;
+    }
 
     std::array<COLORREF, kCapacity> m_colors {};
     // The colour in each slot of the index, or kEmptySlot, and its position in m_colors.
