@@ -241,16 +241,18 @@ void CMainFrame::showEvent(QShowEvent* event)
     m_placement = FitOuterRectangle() ? Placement::Done : Placement::FrameUnknown;
     // A window manager keeps a tool window above its main window only when the main window is
     // already its own when the tool window maps; until the frame is exposed it may not be.
-    if (QWindow* window = windowHandle(); window && !window->isExposed())
+    if (QWindow* window = windowHandle(); window && !window->isExposed()) {
+        m_bAwaitingExposure = true;
         window->installEventFilter(this);
-    else
+    } else
         ShowPalettes();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Expose && watched == windowHandle()
+    if (m_bAwaitingExposure && event->type() == QEvent::Expose && watched == windowHandle()
         && windowHandle()->isExposed()) {
+        m_bAwaitingExposure = false;
         watched->removeEventFilter(this);
         // The frame paints first (its window handles this exposure now), then the palettes
         // are made and shown: the frame's contents do not wait for them.

@@ -75,4 +75,8 @@ private:
     std::map<int, QLabel*> m_indicators;
     Placement m_placement = Placement::NotShown;
     PaletteState m_palettes = PaletteState::Empty;
+    // True from the frame's first show until its window is first exposed. The frame also
+    // filters every application event in context-help mode, so the filter cannot tell the
+    // first exposure by the event alone.
+    bool m_bAwaitingExposure = false;
 };

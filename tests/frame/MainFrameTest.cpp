@@ -665,3 +665,25 @@ TEST_F(MainFrameTest, PalettesAppearWithTheMainWindow)
     EXPECT_TRUE(frame.m_wndToolsPalette->isVisible());
     EXPECT_TRUE(frame.m_wndBrushPalette->isVisible());
 }
+
+// In context-help mode the frame watches every event of the application, its own window's
+// exposures included: shown in that mode, and exposed again in it, the frame must neither
+// take a later exposure for its first nor hand the first one back to itself without end.
+TEST_F(MainFrameTest, ExposuresInContextHelpModeShowThePalettesOnce)
+{
+    CMainFrame frame;
+    ASSERT_TRUE(frame.LoadFrame(IDR_MAINFRAME));
+    frame.OnContextHelp();
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.m_wndToolsPalette->isVisible());
+
+    frame.OnViewToolPalette();
+    QExposeEvent again(QRegion(0, 0, 10, 10));
+    QCoreApplication::sendEvent(frame.windowHandle(), &again);
+    EXPECT_FALSE(frame.m_wndToolsPalette->isVisible());
+    EXPECT_TRUE(frame.InContextHelpMode());
+    QTest::keyClick(&frame, Qt::Key_Escape);
+    EXPECT_FALSE(frame.InContextHelpMode());
+}
