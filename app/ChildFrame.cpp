@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ChildFrame.h"
 
-#include "resources/Artwork.h"
 #include "state/CellSize.h"
 
 #include <QMenu>
@@ -11,7 +10,7 @@ CChildFrame::CChildFrame()
 {
     setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint);
-    setWindowIcon(Artwork::AppIcon());
+    // Its icon is the program's, which every window without one of its own shows.
     // The system menu offers what the frame allows: restore, move, minimize and close.
     for (QAction* action : systemMenu()->actions())
         if (action->text().contains(QLatin1String("Size"))

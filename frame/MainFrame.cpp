@@ -19,6 +19,7 @@
 #include "state/InternalClipboard.h"
 #include "state/ToolState.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -122,7 +123,10 @@ void CMainFrame::PreCreateWindow()
 bool CMainFrame::OnCreate()
 {
     setWindowTitle(LoadResourceString(IDR_MAINFRAME));
-    setWindowIcon(Artwork::AppIcon());
+    // The program's icon, for this frame and every window without one of its own: document
+    // windows, dialogs and palettes. A document window made without it would first make the
+    // style's stand-in picture, decoding it from a file.
+    QApplication::setWindowIcon(Artwork::AppIcon());
     SetCommandStrings(StringsOf);
     SetMenus(&FrameMenu(), &DocumentMenu());
     std::vector<std::pair<QKeySequence, int>> keys;

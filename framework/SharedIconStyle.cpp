@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/SharedIconStyle.h"
 
+#include "framework/DeferredIcon.h"
+
 #include <QApplication>
+#include <QPointer>
 #include <QStyleOption>
 #include <QWidget>
 
@@ -37,7 +40,18 @@ QIcon SharedIconStyle::standardIcon(
     const auto found = m_icons.find(key);
     if (found != m_icons.end())
         return found->second;
-    const QIcon icon = QProxyStyle::standardIcon(standardIcon, option, widget);
+    // Made when first drawn: a document window's system menu alone asks for several that
+    // only an opened menu shows, and Qt decodes them from files.
+    const QIcon icon
+        = DeferredIcon([style = QPointer<const SharedIconStyle>(this), standardIcon, rightToLeft] {
+              QStyleOption option;
+              option.direction = rightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
+              if (style)
+                  return style->QProxyStyle::standardIcon(standardIcon, &option);
+              // The style was replaced before anything drew the icon: the one now in use makes it.
+              QStyle* current = QApplication::style();
+              return current ? current->standardIcon(standardIcon, &option) : QIcon();
+          });
     m_icons.emplace(key, icon);
     return icon;
 }

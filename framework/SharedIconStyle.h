@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The application's style, unchanged in every respect but one: the standard icons of title bar
-// and dock widget buttons and the toolbar extension arrows are made once and shared. Qt's styles
-// decode these pictures afresh on every request, and a document window or a floating palette asks
-// for the same few dozens of times while it is laid out.
+// and dock widget buttons and the toolbar extension arrows are made once, when first drawn, and
+// shared. Qt's styles decode these pictures afresh on every request, and a document window or a
+// floating palette asks for the same few dozens of times while it is laid out.
 #pragma once
 
 #include <QProxyStyle>

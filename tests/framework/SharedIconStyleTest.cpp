@@ -81,3 +81,14 @@ TEST(SharedIconStyle, BecomesTheApplicationsStyleOnceKeepingItsKind)
     ShareStandardIcons();
     EXPECT_EQ(QApplication::style(), installed);
 }
+
+// Its icons are made when first drawn, which may be after the style itself is gone.
+TEST(SharedIconStyle, IconsOutliveTheStyleThatGaveThem)
+{
+    const QString name = PlainStyleName();
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(name));
+    auto shared = std::make_unique<SharedIconStyle>(name);
+    const QIcon icon = shared->standardIcon(QStyle::SP_TitleBarCloseButton);
+    shared.reset();
+    EXPECT_EQ(Picture(icon), Picture(plain->standardIcon(QStyle::SP_TitleBarCloseButton)));
+}
