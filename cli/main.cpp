@@ -21,8 +21,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
 #else
     // What the application object would do that the commands see: system messages (a file
-    // that cannot be written) in the user's language.
-    std::setlocale(LC_ALL, "");
+    // that cannot be written) in the user's language and character set. Only those two parts
+    // of the user's locale: the others would take a dozen more files to load, and the number
+    // format would change what scripts read.
+    std::setlocale(LC_CTYPE, "");
+    std::setlocale(LC_MESSAGES, "");
 #endif
     ReportFileSizeLimitAsWriteError();
     QTextStream out(stdout);
