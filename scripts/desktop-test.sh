@@ -122,6 +122,16 @@ raised_main_keeps_palettes_above() {
   palettes_above "after raising the main window"
 }
 
+# A run that never showed its windows: where its threads wait, so that a rare hang can be
+# told from a slow start.
+where_it_waits() { # pid
+  kill -0 "$1" 2>/dev/null || { echo "    the editor had exited"; return; }
+  echo "    the editor is alive, waiting in: $(cat "/proc/$1/wchan" 2>/dev/null)"
+  if command -v gdb >/dev/null; then
+    timeout 20 gdb -p "$1" -batch -ex 'thread apply all bt 20' 2>/dev/null | grep '^#' | head -60
+  fi
+}
+
 run_case() { # label, arguments...
   local label=$1
   shift
@@ -144,6 +154,7 @@ run_case() { # label, arguments...
     echo "FAILED: $label: the main window and both palettes never appeared"
     stacking | sed 's/^/    /'
     tail -5 "$work/editor.log"
+    where_it_waits "$editor"
     failed=$((failed + 1))
   else
     check "$label: palettes above the main window when they appear" palettes_above "$label"

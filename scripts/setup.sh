@@ -10,7 +10,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   icoutils imagemagick libqt6svg6
-  xvfb xauth x11-utils openbox xdotool fonts-dejavu-core
+  xvfb xauth x11-utils openbox xdotool fonts-dejavu-core gdb
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   help2man man-db dpkg-dev file desktop-file-utils appstream lintian
 )
