@@ -35,12 +35,17 @@ def main():
     icotool = shutil.which("icotool")
     if not icotool:
         raise SystemExit("icotool not installed (apt-get install icoutils): no CLI figure")
+    floor = os.environ.get("PIXMORA_CORE_FLOOR")
+    if floor and not os.access(floor, os.X_OK):
+        floor = None
     base = os.environ.get("PIXMORA_BENCH_DIR") or ("/dev/shm" if os.path.isdir("/dev/shm") else None)
     with tempfile.TemporaryDirectory(dir=base) as ours, \
             tempfile.TemporaryDirectory(dir=base) as theirs:
         for _ in range(rounds):
             print("cli export_ms %.3f" % run([cli, "export", icon, ours]))
             print("icotool extract_ms %.3f" % run([icotool, "-x", "-o", theirs, icon]))
+            if floor:
+                print("corefloor run_ms %.3f" % run([floor, icon]))
 
 
 main()

@@ -85,6 +85,10 @@ def main():
     cli, icotool = f[("cli", "export_ms")], f[("icotool", "extract_ms")]
     row("pixmora-cli export, ms", cli, "icotool -x", icotool, ratio(cli, icotool), "<= 2x",
         digits=2)
+    floor = f[("corefloor", "run_ms")]
+    row("  bare QtCore program, ms", floor, "icotool -x", icotool, ratio(floor, icotool),
+        "(platform)", digits=2)
+    row("", [], "bare QtCore program", floor, ratio(cli, floor), "", digits=2)
     row("icon writer, 2304 colours, us", f[("codec", "BM_EncodeAndWriteIcon/2304")], "", [],
         "", "", digits=2)
 
