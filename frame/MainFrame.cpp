@@ -248,8 +248,9 @@ void CMainFrame::showEvent(QShowEvent* event)
     if (QWindow* window = windowHandle(); window && !window->isExposed()) {
         m_bAwaitingExposure = true;
         window->installEventFilter(this);
-    } else
+    } else {
         ShowPalettes();
+    }
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
