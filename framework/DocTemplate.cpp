@@ -95,12 +95,14 @@ void CMultiDocTemplate::TellOpened(CDocument* doc)
 CMDIChildWnd* CMultiDocTemplate::CreateFrame(CDocument* doc)
 {
     CMDIChildWnd* frame = m_makeFrame();
+    if (m_pMainFrame)
+        m_pMainFrame->AdoptChildFrame(frame);
     CView* view = m_makeView();
     view->SetDocument(doc);
     frame->SetView(view, this);
     const CRect rect = frame->CalcFrameRect(CRect(0, 0, 400, 300));
     if (m_pMainFrame)
-        m_pMainFrame->AddChildFrame(frame, rect);
+        m_pMainFrame->ShowChildFrame(frame, rect);
     // The initial update: views learn about their document before the first paint.
     view->OnUpdate(nullptr, 0, nullptr);
     return frame;

@@ -131,9 +131,10 @@ std::vector<CMDIChildWnd*> CMDIFrameWnd::ChildFrames() const
     return frames;
 }
 
-void CMDIFrameWnd::AddChildFrame(CMDIChildWnd* frame, const CRect& rect)
+void CMDIFrameWnd::AdoptChildFrame(CMDIChildWnd* frame) { m_mdiArea->addSubWindow(frame); }
+
+void CMDIFrameWnd::ShowChildFrame(CMDIChildWnd* frame, const CRect& rect)
 {
-    m_mdiArea->addSubWindow(frame);
     frame->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
     frame->show();
     MDIActivate(frame);

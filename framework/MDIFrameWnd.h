@@ -51,7 +51,12 @@ public:
     QMdiArea* MdiArea() const { return m_mdiArea; }
     CMDIChildWnd* MDIGetActive() const;
     std::vector<CMDIChildWnd*> ChildFrames() const;
-    void AddChildFrame(CMDIChildWnd* frame, const CRect& rect);
+    // Takes a new document window into the client area. Done before the window gets its view,
+    // the view's many widgets join the client area once, with the view, instead of moving
+    // there with the window.
+    void AdoptChildFrame(CMDIChildWnd* frame);
+    // Places, shows and activates a document window the client area has adopted.
+    void ShowChildFrame(CMDIChildWnd* frame, const CRect& rect);
     void MDIActivate(CMDIChildWnd* frame);
     CView* GetActiveView() const;
     CDocument* GetActiveDocument() const;
