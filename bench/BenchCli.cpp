@@ -52,7 +52,7 @@ void BM_ImportPngIcon(benchmark::State& state)
 {
     const QByteArray icon = PngIcon(Logo(256));
     for (auto _ : state) {
-        const auto chosen = ChooseImportImages(ListIconDirectory(icon));
+        const auto chosen = ChooseImportImages(ListIconPictures(icon));
         CIconDoc doc;
         for (int i = 0; i < kImageCount; ++i)
             ImageToGrid(chosen[std::size_t(i)].image, doc.m_pixels[i]);

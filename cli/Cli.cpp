@@ -172,6 +172,9 @@ int Dispatch(
 {
     if (o.command == QLatin1String("export"))
         return RunExport(o, io);
+    if (o.command == QLatin1String("info"))
+        if (const std::optional<int> status = RunInfoWithoutPictures(o, io))
+            return *status;
     return runImages(args, o, io);
 }
 

@@ -2,6 +2,7 @@
 // The commands of pixmora-cli, called by RunCli once the command line has been checked.
 #pragma once
 
+#include "cli/IconListing.h"
 #include "document/IconFile.h"
 #include "document/IconTypes.h"
 
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <array>
+#include <optional>
 
 class CliPlatform;
 
@@ -38,7 +40,11 @@ struct CliStreams {
     CliPlatform& platform; // names the file in the framework's messages
 };
 
-int RunInfo(const CliOptions& options, CliStreams& io);
+// info, with decode telling the size of each entry's picture (for "importable").
+int RunInfo(const CliOptions& options, CliStreams& io, const EntryDecoder& decode);
+// info without the image library, when its files need none: icons of bitmaps alone, read from
+// files. nullopt, with nothing done, when one of them needs the image helper.
+std::optional<int> RunInfoWithoutPictures(const CliOptions& options, CliStreams& io);
 int RunExport(const CliOptions& options, CliStreams& io);
 // Why export's --name cannot name the outputs of its files (names that would repeat), or empty.
 QString CheckExportNames(const CliOptions& options);

@@ -234,7 +234,8 @@ int RunImport(const CliOptions& options, CliStreams& io)
     QByteArray bytes;
     if (!ReadInputOrComplain(source, bytes, io.err))
         return kCliFailed;
-    const IconListing listing = ListIconDirectory(bytes);
+    const ListedPictures listed = ListIconPictures(bytes);
+    const IconListing& listing = listed.listing;
     // The editor's reader does not look at these fields, but a file whose header is not an
     // icon's or a cursor's is something else, whose bytes would be taken for entries.
     if (!listing.headerComplete || listing.reserved != 0
@@ -242,7 +243,7 @@ int RunImport(const CliOptions& options, CliStreams& io)
         Complain(io.err, source, FrameworkText::UnexpectedFormat);
         return kCliFailed;
     }
-    const std::array<ImportedImage, kImageCount> chosen = ChooseImportImages(listing);
+    const std::array<ImportedImage, kImageCount> chosen = ChooseImportImages(listed);
     if (chosen[0].entry == 0) {
         Complain(io.err, source, QStringLiteral("no entry holds a picture that can be decoded"));
         return kCliFailed;

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // pixmora-cli info: the directory of each file as text or JSON, and what the editor draws.
+// Icons of bitmaps alone are described by the tool itself; one with a PNG entry goes to the
+// image helper, which decodes the stream to tell whether import could take its picture.
 #include "cli/Cli.h"
 #include "cli/CliCommands.h"
+#include "cli/CliFiles.h"
 #include "cli/IconListing.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -19,14 +24,14 @@ struct FileReport {
     CliIcon icon;
 };
 
-void Examine(FileReport& report, QTextStream& err)
+void Examine(FileReport& report, QTextStream& err, const EntryDecoder& decode)
 {
     QString messages;
     QTextStream captured(&messages);
     QByteArray bytes;
     if (ReadInputOrComplain(report.path, bytes, captured)) {
         report.bytes = bytes;
-        report.listing = ListIconDirectory(bytes);
+        report.listing = ListIconDirectory(bytes, decode);
         // "-" can be read once only, so the icon is loaded from the same bytes.
         report.opened = LoadIconBytes(report.path, bytes, report.icon, captured);
     }
@@ -96,7 +101,7 @@ QJsonObject EntryJson(const IconEntryListing& item)
         { QStringLiteral("use"), UseName(item.use) },
         { QStringLiteral("reason"), OrNull(item.use != IconEntryListing::Use::Used, item.reason) },
         { QStringLiteral("replacedBy"), OrNull(item.replacedBy != 0, item.replacedBy) },
-        { QStringLiteral("importable"), !item.picture.isNull() },
+        { QStringLiteral("importable"), !item.decoded.isEmpty() },
     };
 }
 
@@ -127,16 +132,46 @@ QJsonObject FileJson(const FileReport& report)
     };
 }
 
+// The picture sizes of bitmap entries, which need no decoding to tell (see NeedsNoPictures).
+QSize BitmapPictureOnly(int, const QByteArray& stored) { return BitmapPictureSize(stored); }
+
+// True when every file can be read (standard input cannot be read twice) and none holds a
+// PNG entry: whether import could take one's picture is known only by decoding it. A stream
+// without a readable PNG header decodes into nothing either way.
+bool NeedsNoPictures(const QStringList& files)
+{
+    for (const QString& path : files) {
+        if (IsStdStream(path))
+            return false;
+        QString why;
+        const std::optional<QByteArray> bytes = ReadInput(path, kMaxInputBytes, why);
+        if (!bytes)
+            return false;
+        const IconListing listing = ListIconDirectory(*bytes, BitmapPictureOnly);
+        if (std::any_of(listing.entries.begin(), listing.entries.end(),
+                [](const IconEntryListing& item) { return item.png.has_value(); }))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-int RunInfo(const CliOptions& options, CliStreams& io)
+std::optional<int> RunInfoWithoutPictures(const CliOptions& options, CliStreams& io)
+{
+    if (!NeedsNoPictures(options.files))
+        return std::nullopt;
+    return RunInfo(options, io, BitmapPictureOnly);
+}
+
+int RunInfo(const CliOptions& options, CliStreams& io, const EntryDecoder& decode)
 {
     int result = kCliOk;
     QJsonArray files;
     for (const QString& path : options.files) {
         FileReport report;
         report.path = path;
-        Examine(report, io.err);
+        Examine(report, io.err, decode);
         if (!report.opened)
             result = kCliFailed;
         if (options.json)

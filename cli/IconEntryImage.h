@@ -4,24 +4,17 @@
 // wider than the editor's reader, which takes 8- and 4-bit images of its three sizes only.
 #pragma once
 
+#include "cli/IconEntryFacts.h"
+
 #include <QByteArray>
 #include <QImage>
-#include <optional>
-
-// What a PNG stream's header says about its picture.
-struct PngFacts {
-    int width = 0;
-    int height = 0;
-    int bitsPerPixel = 0; // channels times bit depth: 32 for 8-bit RGBA
-};
-
-// True when data starts with the PNG signature.
-bool IsPngStream(const QByteArray& data);
-// The IHDR facts of a PNG stream; nullopt when the signature or header chunk is missing.
-std::optional<PngFacts> ReadPngFacts(const QByteArray& data);
+#include <QSize>
 
 // The picture of one entry's bytes (from its offset, as long as the entry says) as ARGB32: a
 // pixel the mask marks transparent has alpha 0. A 32-bit bitmap uses its alpha channel unless
 // every alpha byte is 0, as older writers leave it. A null image when the bytes are neither
 // PNG nor a bitmap this decoder understands, or are cut short.
 QImage DecodeIconEntry(const QByteArray& data);
+// The size of the picture DecodeIconEntry makes of data; empty when it makes none. For a
+// bitmap that is BitmapPictureSize(data); a PNG stream has to be decoded to tell.
+QSize DecodedPictureSize(const QByteArray& data);

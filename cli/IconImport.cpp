@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/IconImport.h"
 
+#include "cli/IconEntryImage.h"
 #include "cli/ImageScaling.h"
 
 #include <algorithm>
 
 namespace {
 
-int Longest(const QImage& image) { return std::max(image.width(), image.height()); }
+int Longest(const QSize& size) { return std::max(size.width(), size.height()); }
 
 // Orders candidates for side: true when a is the better source.
 bool Better(const IconEntryListing& a, const IconEntryListing& b, int side)
 {
-    const int la = Longest(a.picture);
-    const int lb = Longest(b.picture);
+    const int la = Longest(a.decoded);
+    const int lb = Longest(b.decoded);
     // Exact first, then larger (nearest first), then smaller (largest first).
     const auto rank = [side](int longest) {
         if (longest == side)
@@ -27,7 +28,7 @@ bool Better(const IconEntryListing& a, const IconEntryListing& b, int side)
 
 QString Describe(const IconEntryListing& item, int side)
 {
-    const QImage& p = item.picture;
+    const QSize& p = item.decoded;
     QString text = QStringLiteral("entry %1 (").arg(item.number);
     if (item.png)
         text += QStringLiteral("png ");
@@ -43,19 +44,32 @@ QString Describe(const IconEntryListing& item, int side)
 
 } // namespace
 
-std::array<ImportedImage, kImageCount> ChooseImportImages(const IconListing& listing)
+ListedPictures ListIconPictures(const QByteArray& bytes)
+{
+    ListedPictures listed;
+    listed.listing = ListIconDirectory(bytes, [&listed](int number, const QByteArray& stored) {
+        QImage picture = DecodeIconEntry(stored);
+        const QSize size = picture.size();
+        if (!picture.isNull())
+            listed.pictures.emplace(number, std::move(picture));
+        return size;
+    });
+    return listed;
+}
+
+std::array<ImportedImage, kImageCount> ChooseImportImages(const ListedPictures& listed)
 {
     std::array<ImportedImage, kImageCount> chosen;
     for (int i = 0; i < kImageCount; ++i) {
         const int side = kImageSides[i];
         const IconEntryListing* best = nullptr;
-        for (const IconEntryListing& item : listing.entries)
-            if (!item.picture.isNull() && (!best || Better(item, *best, side)))
+        for (const IconEntryListing& item : listed.listing.entries)
+            if (!item.decoded.isEmpty() && (!best || Better(item, *best, side)))
                 best = &item;
         if (!best)
             continue;
-        chosen[std::size_t(i)]
-            = { best->number, FitToSquare(best->picture, side), Describe(*best, side) };
+        chosen[std::size_t(i)] = { best->number,
+            FitToSquare(listed.pictures.at(best->number), side), Describe(*best, side) };
     }
     return chosen;
 }

@@ -19,7 +19,7 @@ QByteArray EntryBytes(const QByteArray& file, const IconDirEntry& entry)
 
 } // namespace
 
-IconListing ListIconDirectory(const QByteArray& bytes)
+IconListing ListIconDirectory(const QByteArray& bytes, const EntryDecoder& decode)
 {
     IconListing listing;
     CArchive file(bytes);
@@ -45,8 +45,9 @@ IconListing ListIconDirectory(const QByteArray& bytes)
         // Many entries may point at the same large picture; past the budget the rest are not
         // decoded, so a crafted directory cannot keep the tool busy for hours.
         if (decodedPixels < kDecodedPixelBudget) {
-            item.picture = DecodeIconEntry(stored);
-            decodedPixels += qint64(item.picture.width()) * item.picture.height();
+            item.decoded = decode(item.number, stored);
+            if (!item.decoded.isEmpty())
+                decodedPixels += qint64(item.decoded.width()) * item.decoded.height();
         }
         const EntryVerdict verdict = ClassifyEntry(file, item.entry);
         item.use = verdict.use;

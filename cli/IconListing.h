@@ -5,13 +5,15 @@
 // refuses; it applies the reader's own classifier entry by entry.
 #pragma once
 
-#include "cli/IconEntryImage.h"
+#include "cli/IconEntryFacts.h"
 #include "document/EntryClassifier.h"
 #include "document/IconFile.h"
 #include "document/IconImage.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -24,9 +26,9 @@ struct IconEntryListing {
     std::optional<BitmapInfoHeader> header;
     // Present when the entry holds a PNG stream instead of a bitmap.
     std::optional<PngFacts> png;
-    // The picture import would take from the entry (null when it cannot be decoded, or when
-    // the file's earlier entries have used up what one listing decodes).
-    QImage picture;
+    // The size of the picture import would take from the entry: empty when it cannot be
+    // decoded, or when the file's earlier entries have used up what one listing decodes.
+    QSize decoded;
     Use use = Use::Skipped;
     QString reason; // why an entry is skipped or damaged
     int replacedBy = 0; // number of a later used entry of the same width, 0 when none
@@ -46,4 +48,8 @@ struct IconListing {
     std::vector<IconEntryListing> entries; // those wholly inside the file
 };
 
-IconListing ListIconDirectory(const QByteArray& bytes);
+// Tells the size of the picture an entry's stored bytes decode into, empty when they do not,
+// and may keep the picture: entry numbers count from 1.
+using EntryDecoder = std::function<QSize(int number, const QByteArray& stored)>;
+
+IconListing ListIconDirectory(const QByteArray& bytes, const EntryDecoder& decode);

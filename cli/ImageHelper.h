@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// pixmora-cli links QtCore alone, so that export never loads QtGui and the many libraries below
-// it. The commands that read or write pictures (info, create, import) are in a helper program
-// built with the image library, pixmora-cli-images, which the tool replaces itself with: the
-// same arguments, the same standard streams, and its exit status is the tool's.
+// pixmora-cli links QtCore alone, so that export and the listing of bitmap icons never load
+// QtGui and the many libraries below it. What reads or writes pictures (create, import, info of
+// an icon with a PNG entry) is in a helper program built with the image library,
+// pixmora-cli-images, which the tool replaces itself with: the same arguments, the same
+// standard streams, and its exit status is the tool's.
 #pragma once
 
 #include <QString>

@@ -5,6 +5,7 @@
 #include "cli/ColourReduction.h"
 #include "cli/GridImage.h"
 #include "cli/IconEntryImage.h"
+#include "cli/IconImport.h"
 #include "cli/IconListing.h"
 #include "cli/ImageScaling.h"
 #include "support/IcoBuilder.h"
@@ -18,6 +19,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -266,6 +268,39 @@ TEST(CliImport, EveryBitmapDepthDecodesWithItsMaskOrAlpha)
     EXPECT_EQ(qAlpha(decoded.pixel(5, 5)), 255);
 }
 
+// info tells whether a bitmap entry imports without decoding it, so what it reads from the
+// header must be exactly what decoding makes of it: every depth, cut anywhere, and with
+// random header bytes changed.
+TEST(CliImport, ABitmapEntrysSizeIsTheSizeOfWhatItDecodesInto)
+{
+    std::vector<ForeignImage> images;
+    for (int bits : { 1, 4, 8, 24, 32 }) {
+        ForeignImage image;
+        image.entryWidth = image.headerWidth = 32;
+        image.bits = bits;
+        images.push_back(image);
+    }
+    const QByteArray file = BuildIcon({ 1, images });
+    QRandomGenerator random(7);
+    int decodable = 0;
+    for (std::size_t e = 0; e < images.size(); ++e) {
+        const int at = 6 + 16 * int(e);
+        const QByteArray entry = file.mid(GetDWord(file, at + 12), GetDWord(file, at + 8));
+        for (int round = 0; round < 300; ++round) {
+            QByteArray bytes
+                = round < 100 ? entry.left(random.bounded(int(entry.size()) + 1)) : entry;
+            if (round >= 100)
+                for (int change = 0; change < 3; ++change)
+                    bytes[random.bounded(40)] = char(random.bounded(256));
+            const QSize decoded = DecodeIconEntry(bytes).size();
+            ASSERT_EQ(BitmapPictureSize(bytes), decoded) << images[e].bits << " round " << round;
+            ASSERT_EQ(DecodedPictureSize(bytes), decoded);
+            decodable += !decoded.isEmpty();
+        }
+    }
+    EXPECT_GT(decodable, 50); // the rounds did not all break the entries
+}
+
 TEST(CliImport, ADirectoryRepeatingOneLargePictureIsDecodedWithinABudget)
 {
     QImage large(1024, 1024, QImage::Format_ARGB32);
@@ -282,10 +317,13 @@ TEST(CliImport, ADirectoryRepeatingOneLargePictureIsDecodedWithinABudget)
         PutDWord(file, 6 + 16 * e + 12, std::uint32_t(file.size()));
     }
     file += png;
-    const IconListing listing = ListIconDirectory(file);
+    const ListedPictures listed = ListIconPictures(file);
+    const IconListing& listing = listed.listing;
     ASSERT_EQ(listing.entries.size(), std::size_t(kEntries));
-    EXPECT_EQ(listing.entries.front().picture.size(), QSize(1024, 1024));
-    EXPECT_TRUE(listing.entries.back().picture.isNull());
+    EXPECT_EQ(listing.entries.front().decoded, QSize(1024, 1024));
+    EXPECT_EQ(listed.pictures.at(1).size(), QSize(1024, 1024));
+    EXPECT_TRUE(listing.entries.back().decoded.isEmpty());
+    EXPECT_EQ(listed.pictures.count(kEntries), 0u);
     EXPECT_EQ(listing.entries.back().png->width, 1024) << "still listed, only not decoded";
 }
 

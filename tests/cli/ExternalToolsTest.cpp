@@ -3,6 +3,7 @@
 // icotool, and 4- and 8-bit icons made by icotool and ImageMagick must read back to the pixels
 // icotool extracts from them. scripts/setup.sh installs both tools, so a missing one is a
 // failure, not a reason to skip.
+#include "cli/IconImport.h"
 #include "cli/IconListing.h"
 #include "support/IcoBuilder.h"
 #include "support/ScriptedPlatform.h"
@@ -92,7 +93,7 @@ void ExpectGridMatches(const IconGrid& grid, int side, const QImage& image)
 // at the expected depth, and compares each grid with icotool's extraction.
 void ExpectReadsLikeIcotool(const QString& icon, int bits, const QTemporaryDir& work)
 {
-    const IconListing listing = ListIconDirectory(ReadFile(icon));
+    const IconListing listing = ListIconPictures(ReadFile(icon)).listing;
     ASSERT_EQ(listing.entries.size(), 3u);
     for (const IconEntryListing& entry : listing.entries) {
         ASSERT_TRUE(entry.header);

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Export's own PNG encoder against the image library it replaces: the same pixels, read back by
 // Qt and by ImageMagick, for every drawn image of the fixtures and for random pictures whose
-// rows exercise each filter. And the tool itself: export must never map QtGui, and a missing
-// image helper must be reported, not crash or pass silently.
+// rows exercise each filter. And the tool itself: export, and info of icons of bitmaps alone,
+// must never map QtGui, and a missing image helper must be reported, not crash or pass
+// silently.
 #include "cli/CliCommands.h"
 #include "cli/GridImage.h"
 #include "cli/GridPng.h"
 #include "cli/PngWriter.h"
+#include "support/IcoBuilder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -133,18 +136,24 @@ TEST(PngExport, ImageMagickReadsBackTheSameBytes)
     EXPECT_EQ(raw, QByteArray(reinterpret_cast<const char*>(rgba.data()), qsizetype(rgba.size())));
 }
 
-TEST(PngExport, TheToolExportsWithoutMappingQtGui)
+TEST(PngExport, TheToolExportsAndListsBitmapIconsWithoutMappingQtGui)
 {
     QTemporaryDir dir;
+    const QString icon = QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico");
     // The loader names every library it maps.
-    const ProgramRun run = RunProgram(QStringLiteral(PIXMORA_CLI_PATH),
-        { QStringLiteral("export"), QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico"),
-            dir.path() },
-        Environment("LD_DEBUG", QStringLiteral("files")));
-    ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QLatin1String("libQt6Core.so")));
-    EXPECT_FALSE(run.err.contains(QLatin1String("libQt6Gui.so")));
-    EXPECT_EQ(run.out.count(QLatin1String("wrote ")), 3);
+    const auto run = [](const QStringList& args) {
+        return RunProgram(QStringLiteral(PIXMORA_CLI_PATH), args,
+            Environment("LD_DEBUG", QStringLiteral("files")));
+    };
+    const ProgramRun exported = run({ QStringLiteral("export"), icon, dir.path() });
+    ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
+    EXPECT_TRUE(exported.err.contains(QLatin1String("libQt6Core.so")));
+    EXPECT_FALSE(exported.err.contains(QLatin1String("libQt6Gui.so")));
+    EXPECT_EQ(exported.out.count(QLatin1String("wrote ")), 3);
+    const ProgramRun listed = run({ QStringLiteral("info"), QStringLiteral("--json"), icon });
+    ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
+    EXPECT_FALSE(listed.err.contains(QLatin1String("libQt6Gui.so")));
+    EXPECT_EQ(listed.out.count(QLatin1String("\"importable\": true")), 3);
 }
 
 TEST(PngExport, AToolWithoutItsImageHelperSaysSoAndFails)
@@ -153,14 +162,33 @@ TEST(PngExport, AToolWithoutItsImageHelperSaysSoAndFails)
     const QString lonely = dir.filePath(QStringLiteral("pixmora-cli"));
     ASSERT_TRUE(QFile::copy(QStringLiteral(PIXMORA_CLI_PATH), lonely));
     const QString icon = QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico");
-    const ProgramRun info = RunProgram(lonely, { QStringLiteral("info"), icon });
+    // An icon with a PNG entry: only decoding the stream tells whether import could take it.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage picture(16, 16, QImage::Format_ARGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(&buffer, "PNG"));
+    QByteArray modern = QByteArrayLiteral("\0\0\1\0\1\0") + QByteArray(16, '\0');
+    modern[6] = 16;
+    modern[7] = 16;
+    PutDWord(modern, 6 + 8, std::uint32_t(png.size()));
+    PutDWord(modern, 6 + 12, std::uint32_t(modern.size()));
+    const QString modernIcon = dir.filePath(QStringLiteral("modern.ico"));
+    ASSERT_TRUE(WriteFile(modernIcon, modern + png));
+
+    const ProgramRun info = RunProgram(lonely, { QStringLiteral("info"), icon, modernIcon });
     EXPECT_EQ(info.code, 1);
     EXPECT_TRUE(
         info.err.startsWith(QStringLiteral("pixmora-cli: info: cannot find pixmora-cli-images")))
         << info.err.toStdString();
     EXPECT_TRUE(info.err.contains(QDir(dir.path()).filePath(QStringLiteral("pixmora-cli-images"))));
     EXPECT_TRUE(info.out.isEmpty());
-    // Export needs no helper.
+    // Export, and info of icons of bitmaps alone, need no helper.
     const ProgramRun exported = RunProgram(lonely, { QStringLiteral("export"), icon, dir.path() });
     EXPECT_EQ(exported.code, 0) << exported.err.toStdString();
+    const ProgramRun listed = RunProgram(lonely, { QStringLiteral("info"), icon });
+    EXPECT_EQ(listed.code, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.out.contains(QLatin1String("drawn: 16x16 32x32 48x48")))
+        << listed.out.toStdString();
 }
