@@ -22,10 +22,7 @@ class ChangeList {
 public:
     const std::vector<PixelChange>& Entries() const { return m_entries; }
     bool IsEmpty() const { return m_entries.empty(); }
-    bool Contains(int x, int y) const
-    {
-        return InGrid(x, y) && m_noted.test(std::size_t(x * kMaxSide + y));
-    }
+    bool Contains(int x, int y) const { return InGrid(x, y) && m_noted.test(Cell(x, y)); }
 
     // 1 while writes are noted in this list.
     std::int32_t recording = 0;
@@ -36,6 +33,7 @@ private:
 
     // Only cells of a grid can ever be written, so nothing else is worth noting.
     static bool InGrid(int x, int y) { return x >= 0 && x < kMaxSide && y >= 0 && y < kMaxSide; }
+    static std::size_t Cell(int x, int y) { return std::size_t(x * kMaxSide + y); }
 
     std::vector<PixelChange> m_entries;
     std::bitset<kMaxSide * kMaxSide> m_noted;
@@ -62,10 +60,13 @@ private:
 // Inline: an operation notes thousands of cells.
 inline void RecordChange(ChangeList& list, int x, int y, COLORREF colour)
 {
-    if (!list.recording || !ChangeList::InGrid(x, y) || list.Contains(x, y))
+    if (!list.recording || !ChangeList::InGrid(x, y))
+        return;
+    const std::size_t cell = ChangeList::Cell(x, y);
+    if (list.m_noted.test(cell))
         return;
     list.m_entries.push_back({ x, y, colour });
-    list.m_noted.set(std::size_t(x * kMaxSide + y));
+    list.m_noted.set(cell);
 }
 
 // Empties the list; recording keeps its value.

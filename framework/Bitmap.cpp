@@ -4,27 +4,6 @@
 #include "framework/GdiObjects.h"
 #include "framework/QtColor.h"
 
-#include <algorithm>
-
-namespace {
-// area must lie inside the image whose pixels start at bits.
-void FillRows(QRgb* bits, qsizetype stride, const CRect& area, QRgb rgb)
-{
-    QRgb* row = bits + area.top * stride + area.left;
-    const int width = area.Width();
-    // Most fills are one cell of a few pixels, where a plain loop beats the library fill's
-    // set-up.
-    for (int y = area.top; y < area.bottom; ++y, row += stride) {
-        if (width <= 8) {
-            for (int x = 0; x < width; ++x)
-                row[x] = rgb;
-        } else {
-            std::fill_n(row, width, rgb);
-        }
-    }
-}
-}
-
 bool CBitmap::CreateCompatibleBitmap(int width, int height)
 {
     m_image = QImage();

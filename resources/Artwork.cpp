@@ -61,8 +61,9 @@ namespace {
             image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     }
 
-    // The pictures every window and palette asks for again, decoded once. The splash picture,
-    // by far the largest and shown once, is not kept.
+    // The small pictures, decoded once however often they are asked for (the swap button by
+    // every document window). The splash picture, by far the largest and shown once, is not
+    // kept.
     QImage LoadKept(const QString& file)
     {
         static QHash<QString, QImage> kept;
@@ -116,9 +117,9 @@ QImage Bitmap(int id)
     case kSplashBitmap:
         return Load(QStringLiteral("splash.png"));
     case kSwapBitmap:
-        return Load(QStringLiteral("swap.png"));
+        return LoadKept(QStringLiteral("swap.png"));
     case kTipBulbBitmap:
-        return Load(QStringLiteral("tipbulb.png"));
+        return LoadKept(QStringLiteral("tipbulb.png"));
     default:
         return ToolbarStrip(id);
     }

@@ -28,6 +28,17 @@
 
 namespace {
 
+// The image once at each bitmap depth a decoder has to read.
+std::vector<ForeignImage> AtEveryBitmapDepth(ForeignImage image)
+{
+    std::vector<ForeignImage> images;
+    for (int bits : { 1, 4, 8, 24, 32 }) {
+        image.bits = bits;
+        images.push_back(image);
+    }
+    return images;
+}
+
 struct ProgramRun {
     int code = -1;
     QByteArray out;
@@ -227,16 +238,12 @@ TEST(CliScaling, AreaAveragingIsExactAndPremultiplied)
 
 TEST(CliImport, EveryBitmapDepthDecodesWithItsMaskOrAlpha)
 {
-    std::vector<ForeignImage> images;
-    for (int bits : { 1, 4, 8, 24, 32 }) {
-        ForeignImage image;
-        image.entryWidth = image.headerWidth = 16;
-        image.bits = bits;
-        image.palette = { RGB(10, 20, 30), RGB(200, 100, 50) };
-        image.index = [](int x, int y) { return (x * y) % 2; };
-        image.transparent = [](int x, int y) { return x == y; };
-        images.push_back(image);
-    }
+    ForeignImage sample;
+    sample.entryWidth = sample.headerWidth = 16;
+    sample.palette = { RGB(10, 20, 30), RGB(200, 100, 50) };
+    sample.index = [](int x, int y) { return (x * y) % 2; };
+    sample.transparent = [](int x, int y) { return x == y; };
+    const std::vector<ForeignImage> images = AtEveryBitmapDepth(sample);
     const QByteArray file = BuildIcon({ 1, images });
     for (std::size_t e = 0; e < images.size(); ++e) {
         const int bits = images[e].bits;
@@ -273,13 +280,9 @@ TEST(CliImport, EveryBitmapDepthDecodesWithItsMaskOrAlpha)
 // random header bytes changed.
 TEST(CliImport, ABitmapEntrysSizeIsTheSizeOfWhatItDecodesInto)
 {
-    std::vector<ForeignImage> images;
-    for (int bits : { 1, 4, 8, 24, 32 }) {
-        ForeignImage image;
-        image.entryWidth = image.headerWidth = 32;
-        image.bits = bits;
-        images.push_back(image);
-    }
+    ForeignImage sample;
+    sample.entryWidth = sample.headerWidth = 32;
+    const std::vector<ForeignImage> images = AtEveryBitmapDepth(sample);
     const QByteArray file = BuildIcon({ 1, images });
     QRandomGenerator random(7);
     int decodable = 0;
