@@ -45,7 +45,7 @@ QByteArray ReduceAndWrite(CIconDoc& doc)
         ReduceColours(doc.m_pixels[i], kImageSides[i], false);
     CArchive ar;
     doc.Serialize(ar);
-    return ar.Buffer();
+    return ToQByteArray(ar.Buffer());
 }
 
 void BM_ImportPngIcon(benchmark::State& state)

@@ -36,7 +36,7 @@ void BM_EncodeAndWriteIcon(benchmark::State& state)
     for (auto _ : state) {
         CArchive ar;
         doc.m_iconFile.SaveIconFile(ar, doc.m_pixels[0], doc.m_pixels[1], doc.m_pixels[2]);
-        benchmark::DoNotOptimize(ar.Buffer().constData());
+        benchmark::DoNotOptimize(ar.Buffer().data());
     }
     state.SetItemsProcessed(state.iterations());
 }
@@ -47,7 +47,7 @@ void BM_ReadAndDecodeIcon(benchmark::State& state)
     Paint(source, int(state.range(0)));
     CArchive written;
     source.Serialize(written);
-    const QByteArray bytes = written.Buffer();
+    const Bytes bytes = written.Buffer();
 
     CIconDoc doc;
     for (auto _ : state) {

@@ -28,7 +28,7 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 targets=(pixmora pixmora-sound pixmora-floor pixmora-core-floor pixmora-startprobe pixmora-bench
-  pixmora-cli pixmora-cli-images)
+  pixmora-cli pixmora-cli-commands pixmora-cli-images)
 missing=()
 for t in "${targets[@]}"; do
   [ -e "$build/$t" ] || [ -e "$build/lib$t.so" ] || missing+=("$t")

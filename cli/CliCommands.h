@@ -2,6 +2,7 @@
 // The commands of pixmora-cli, called by RunCli once the command line has been checked.
 #pragma once
 
+#include "cli/CliIcon.h"
 #include "cli/IconListing.h"
 #include "document/IconFile.h"
 #include "document/IconTypes.h"
@@ -13,16 +14,6 @@
 #include <optional>
 
 class CliPlatform;
-
-// An icon as the commands hold it: the editor's own reader and writer and the three grids it
-// reads into and writes from. The editor's document is not used, so the tool needs no widgets.
-struct CliIcon {
-    CliIcon();
-
-    CIconFile file;
-    // [size index][x][y]
-    std::array<IconGrid, kImageCount> pixels;
-};
 
 struct CliOptions {
     QString command;
@@ -61,7 +52,7 @@ constexpr qint64 kMaxInputBytes = 64 * 1024 * 1024;
 // framework's message are on err.
 bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err);
 // Loads the bytes of the icon file named path into icon with the editor's reader.
-bool LoadIconBytes(const QString& path, QByteArray bytes, CliIcon& icon, QTextStream& err);
+bool LoadIconBytes(const QString& path, const QByteArray& bytes, CliIcon& icon, QTextStream& err);
 // Reads an input file (or "-"); on failure the reason and the framework's "Failed to open
 // document." are on err.
 bool ReadInputOrComplain(const QString& path, QByteArray& bytes, QTextStream& err);

@@ -3,7 +3,6 @@
 // an icon through the editor's reader.
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
-#include "framework/Archive.h"
 #include "framework/Strings.h"
 
 void Complain(QTextStream& err, const QString& subject, const QString& text)
@@ -24,29 +23,18 @@ bool ReadInputOrComplain(const QString& path, QByteArray& bytes, QTextStream& er
     return true;
 }
 
-CliIcon::CliIcon()
-{
-    for (auto& grid : pixels)
-        FillGrid(grid, ICON_TRANSPARENT);
-}
-
 bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err)
 {
     QByteArray bytes;
     return ReadInputOrComplain(path, bytes, err) && LoadIconBytes(path, bytes, icon, err);
 }
 
-bool LoadIconBytes(const QString& path, QByteArray bytes, CliIcon& icon, QTextStream& err)
+bool LoadIconBytes(const QString& path, const QByteArray& bytes, CliIcon& icon, QTextStream& err)
 {
-    // The bytes go through the editor's own reader, as its open does.
-    try {
-        CArchive ar(std::move(bytes));
-        icon.file.LoadIconFile(ar, icon.pixels[0], icon.pixels[1], icon.pixels[2]);
-    } catch (const CArchiveException&) {
-        Complain(err, path, FrameworkText::UnexpectedFormat);
-        return false;
-    }
-    return true;
+    if (DecodeIcon(ToBytes(bytes), icon))
+        return true;
+    Complain(err, path, FrameworkText::UnexpectedFormat);
+    return false;
 }
 
 QString DrawnSizes(const CliIcon& icon)

@@ -86,7 +86,7 @@ std::optional<QByteArray> EncodeIcon(CliIcon& icon)
         AfxMessageBox(FrameworkText::FailedToSave);
         return std::nullopt;
     }
-    return ar.Buffer();
+    return ToQByteArray(ar.Buffer());
 }
 
 // Writes as the editor's save does, so a failure reads as it would there.

@@ -3,64 +3,23 @@
 #include "cli/Cli.h"
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
-#include "cli/GridPng.h"
+#include "cli/ExportFiles.h"
+#include "framework/PathNames.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSet>
+#include <QFile>
 
 namespace {
 
-QString Stem(const QString& path)
-{
-    if (IsStdStream(path))
-        return QStringLiteral("stdin");
-    const QString name = QFileInfo(path).fileName();
-    return name.endsWith(QLatin1String(".ico"), Qt::CaseInsensitive) ? name.chopped(4) : name;
-}
+std::string Native(const QString& name) { return QFile::encodeName(name).toStdString(); }
+QString FromNative(const std::string& name) { return QFile::decodeName(name.c_str()); }
 
-QString OutputName(const QString& pattern, const QString& path, int side)
-{
-    QString name = pattern;
-    return name.replace(QLatin1String("{stem}"), Stem(path))
-        .replace(QLatin1String("{size}"), QString::number(side));
-}
-
-// Why the pattern cannot name the outputs of these files, or empty.
-QString CheckPattern(const QString& pattern, const QStringList& icons)
-{
-    // Every "{...}" must be one of the two; a scan by hand, since compiling a regular
-    // expression costs export more than the rest of its command line.
-    for (qsizetype open = pattern.indexOf(u'{'); open >= 0;) {
-        const qsizetype close = pattern.indexOf(u'}', open + 1);
-        if (close < 0)
-            break;
-        const QString name = pattern.mid(open + 1, close - open - 1);
-        if (name != QLatin1String("stem") && name != QLatin1String("size"))
-            return QStringLiteral("--name knows {stem} and {size}, not {%1}").arg(name);
-        open = pattern.indexOf(u'{', close + 1);
-    }
-    if (!pattern.contains(QLatin1String("{size}")))
-        return QStringLiteral("--name needs {size}: an icon holds up to three images");
-    QSet<QString> names;
-    for (const QString& icon : icons) {
-        for (int side : kImageSides) {
-            const QString name = QDir::cleanPath(OutputName(pattern, icon, side));
-            if (names.contains(name))
-                return QStringLiteral("two images would be written to %1; put {stem} in --name")
-                    .arg(name);
-            names.insert(name);
-        }
-    }
-    return {};
-}
-
-int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliStreams& io)
+int ExportOne(
+    const QString& icon, const std::string& pattern, const std::string& dir, CliStreams& io)
 {
     CliIcon loaded;
     if (!LoadIcon(icon, loaded, io.err))
         return kCliFailed;
-    if (DrawnSizes(loaded).isEmpty()) {
+    if (!IsAnyImageDrawn(loaded)) {
         Complain(io.err, icon, QStringLiteral("no 16x16, 32x32 or 48x48 image is drawn"));
         return kCliFailed;
     }
@@ -68,19 +27,17 @@ int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliS
         const int side = kImageSides[i];
         if (!IsImageDrawn(loaded.pixels[i], side))
             continue;
-        const QString target = dir.filePath(OutputName(pattern, icon, side));
-        const QByteArray png = GridToPng(loaded.pixels[i], side);
-        QString why;
-        // The output directory exists already; only a name with folders of its own needs more.
-        const QString folder = QFileInfo(target).path();
-        if (png.isEmpty() || (folder != dir.path() && !QDir().mkpath(folder))
-            || !WriteOutput(target, png, why)) {
-            Complain(io.err, target,
+        const std::string target = ExportTarget(dir, pattern, Native(icon), side);
+        std::string why;
+        if (!WriteExportedImage(loaded.pixels[i], side, target, dir, why)) {
+            Complain(io.err, FromNative(target),
                 QStringLiteral("cannot write the image")
-                    + (why.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(why)));
+                    + (why.empty()
+                            ? QString()
+                            : QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(why.c_str()))));
             return kCliFailed;
         }
-        io.out << "wrote " << target << '\n';
+        io.out << "wrote " << FromNative(target) << '\n';
     }
     return kCliOk;
 }
@@ -89,20 +46,24 @@ int ExportOne(const QString& icon, const QString& pattern, const QDir& dir, CliS
 
 QString CheckExportNames(const CliOptions& options)
 {
-    return CheckPattern(options.namePattern, options.files.mid(0, options.files.size() - 1));
+    std::vector<std::string> icons;
+    for (const QString& icon : options.files.mid(0, options.files.size() - 1))
+        icons.push_back(Native(icon));
+    return FromNative(ExportPatternProblem(Native(options.namePattern), icons));
 }
 
 int RunExport(const CliOptions& options, CliStreams& io)
 {
-    const QStringList icons = options.files.mid(0, options.files.size() - 1);
     const QString dirPath = options.files.constLast();
-    const QDir dir(dirPath);
-    if (!dir.mkpath(QStringLiteral("."))) {
+    const std::string dir = Native(dirPath);
+    // The directory itself, also when it is given as "" (the current one).
+    if (!MakePath(JoinPath(dir, "."))) {
         Complain(io.err, dirPath, QStringLiteral("cannot create the directory"));
         return kCliFailed;
     }
+    const std::string pattern = Native(options.namePattern);
     int result = kCliOk;
-    for (const QString& icon : icons)
-        result = std::max(result, ExportOne(icon, options.namePattern, dir, io));
+    for (const QString& icon : options.files.mid(0, options.files.size() - 1))
+        result = std::max(result, ExportOne(icon, pattern, dir, io));
     return result;
 }

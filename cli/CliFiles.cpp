@@ -4,7 +4,6 @@
 #include "framework/AtomicFileWriter.h"
 #include "framework/FileDescriptor.h"
 
-#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,11 +12,16 @@
 
 namespace {
 
-QString SystemError(int code) { return QString::fromLocal8Bit(std::strerror(code)); }
+std::string SystemError(int code) { return std::strerror(code); }
 
-std::optional<QByteArray> ReadAll(int fd, qint64 maxBytes, QString& why)
+std::string TooLarge(std::int64_t maxBytes)
 {
-    QByteArray bytes;
+    return "larger than " + std::to_string(maxBytes) + " bytes";
+}
+
+std::optional<Bytes> ReadAll(int fd, std::int64_t maxBytes, std::string& why)
+{
+    Bytes bytes;
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -29,18 +33,18 @@ std::optional<QByteArray> ReadAll(int fd, qint64 maxBytes, QString& why)
         }
         if (got == 0)
             return bytes;
-        if (bytes.size() + got > maxBytes) {
-            why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+        if (std::int64_t(bytes.size()) + got > maxBytes) {
+            why = TooLarge(maxBytes);
             return std::nullopt;
         }
-        bytes.append(buffer, qsizetype(got));
+        bytes.insert(bytes.end(), buffer, buffer + got);
     }
 }
 
-bool WriteAll(int fd, const QByteArray& bytes, QString& why)
+bool WriteAll(int fd, ByteView bytes, std::string& why)
 {
-    const char* data = bytes.constData();
-    qsizetype left = bytes.size();
+    const std::uint8_t* data = bytes.data();
+    std::size_t left = bytes.size();
     while (left > 0) {
         const ssize_t put = ::write(fd, data, std::size_t(left));
         if (put < 0 && errno == EINTR)
@@ -50,21 +54,20 @@ bool WriteAll(int fd, const QByteArray& bytes, QString& why)
             return false;
         }
         data += put;
-        left -= put;
+        left -= std::size_t(put);
     }
     return true;
 }
 
 } // namespace
 
-std::optional<QByteArray> ReadInput(const QString& path, qint64 maxBytes, QString& why)
+std::optional<Bytes> ReadInput(const std::string& path, std::int64_t maxBytes, std::string& why)
 {
     if (IsStdStream(path))
         return ReadAll(STDIN_FILENO, maxBytes, why);
     // Non-blocking, so that opening a FIFO with no writer returns at once; the type is then
     // checked on the open descriptor itself, not on a name that could change in between.
-    const FileDescriptor fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
         why = SystemError(errno);
         return std::nullopt;
@@ -75,11 +78,11 @@ std::optional<QByteArray> ReadInput(const QString& path, qint64 maxBytes, QStrin
         return std::nullopt;
     }
     if (!S_ISREG(info.st_mode)) {
-        why = QStringLiteral("not a regular file");
+        why = "not a regular file";
         return std::nullopt;
     }
     if (info.st_size > maxBytes) {
-        why = QStringLiteral("larger than %1 bytes").arg(maxBytes);
+        why = TooLarge(maxBytes);
         return std::nullopt;
     }
     const int flags = ::fcntl(fd.get(), F_GETFL);
@@ -87,21 +90,20 @@ std::optional<QByteArray> ReadInput(const QString& path, qint64 maxBytes, QStrin
     return ReadAll(fd.get(), maxBytes, why);
 }
 
-QString RefusedOutputReason(const QString& path)
+std::string RefusedOutputReason(const std::string& path)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return info.isDir() ? QStringLiteral("is a directory")
-                            : QStringLiteral("not a regular file");
-    return {};
+    struct stat info { };
+    if (::stat(path.c_str(), &info) != 0 || S_ISREG(info.st_mode))
+        return {};
+    return S_ISDIR(info.st_mode) ? "is a directory" : "not a regular file";
 }
 
-bool WriteOutput(const QString& path, const QByteArray& bytes, QString& why)
+bool WriteOutput(const std::string& path, ByteView bytes, std::string& why)
 {
     if (IsStdStream(path))
         return WriteAll(STDOUT_FILENO, bytes, why);
     why = RefusedOutputReason(path);
-    if (!why.isEmpty())
+    if (!why.empty())
         return false;
     // The same replace-or-change-nothing write the editor saves with.
     return WriteFileAtomically(path, bytes, &why);

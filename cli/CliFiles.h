@@ -2,25 +2,67 @@
 // Reading inputs and writing outputs for pixmora-cli. "-" stands for the standard input or
 // output. Named inputs are opened only when they are regular files, so a FIFO or a device never
 // blocks the tool; named outputs are replaced atomically and never through a non-regular file.
+//
+// In the standard library's types, for the export that runs without QtCore; where QtCore is,
+// the same in Qt's types follow.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include "framework/Bytes.h"
+
+#include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 // The name the user gives for the standard input or output.
-inline bool IsStdStream(const QString& path) { return path == QLatin1String("-"); }
+inline bool IsStdStream(std::string_view path) { return path == "-"; }
 
 // The whole content of path (or of the standard input for "-"), at most maxBytes. On failure
 // returns nullopt and sets why to a short reason ("not a regular file", "larger than ...", the
 // system's error text).
-std::optional<QByteArray> ReadInput(const QString& path, qint64 maxBytes, QString& why);
+std::optional<Bytes> ReadInput(const std::string& path, std::int64_t maxBytes, std::string& why);
 
 // Empty when path may be written: it does not exist or is a regular file (symbolic links are
 // followed). Otherwise the reason it is refused.
-QString RefusedOutputReason(const QString& path);
+std::string RefusedOutputReason(const std::string& path);
 
 // Replaces path with bytes atomically, or writes them to the standard output for "-". A
 // failing write, flush or sync (a full disk, a closed pipe) gives false and leaves an existing
 // file untouched; why then tells the reason.
-bool WriteOutput(const QString& path, const QByteArray& bytes, QString& why);
+bool WriteOutput(const std::string& path, ByteView bytes, std::string& why);
+
+#ifdef QT_CORE_LIB
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+inline bool IsStdStream(const QString& path) { return path == QLatin1String("-"); }
+
+inline std::optional<QByteArray> ReadInput(const QString& path, qint64 maxBytes, QString& why)
+{
+    std::string reason;
+    std::optional<Bytes> bytes = ReadInput(QFile::encodeName(path).toStdString(), maxBytes, reason);
+    if (!bytes) {
+        why = QString::fromLocal8Bit(reason.c_str());
+        return std::nullopt;
+    }
+    return ToQByteArray(*bytes);
+}
+
+inline QString RefusedOutputReason(const QString& path)
+{
+    return QString::fromLocal8Bit(
+        RefusedOutputReason(QFile::encodeName(path).toStdString()).c_str());
+}
+
+inline bool WriteOutput(const QString& path, QByteArrayView bytes, QString& why)
+{
+    std::string reason;
+    const ByteView view(
+        reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size()));
+    const bool written = WriteOutput(QFile::encodeName(path).toStdString(), view, reason);
+    if (!written)
+        why = QString::fromLocal8Bit(reason.c_str());
+    return written;
+}
+#endif

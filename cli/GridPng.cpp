@@ -5,7 +5,7 @@
 
 #include <vector>
 
-QByteArray GridToPng(const IconGrid& grid, int side)
+Bytes GridToPng(const IconGrid& grid, int side)
 {
     std::vector<std::uint8_t> rgba(std::size_t(side * side * 4), 0);
     for (int y = 0; y < side; ++y) {

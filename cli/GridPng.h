@@ -3,9 +3,8 @@
 #pragma once
 
 #include "document/IconTypes.h"
-
-#include <QByteArray>
+#include "framework/Bytes.h"
 
 // The PNG of a side x side grid: transparent cells become alpha 0 (black), every other cell
 // its colour, fully opaque. Pixel for pixel what GridToImage gives.
-QByteArray GridToPng(const IconGrid& grid, int side);
+Bytes GridToPng(const IconGrid& grid, int side);

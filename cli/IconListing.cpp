@@ -22,7 +22,7 @@ QByteArray EntryBytes(const QByteArray& file, const IconDirEntry& entry)
 IconListing ListIconDirectory(const QByteArray& bytes, const EntryDecoder& decode)
 {
     IconListing listing;
-    CArchive file(bytes);
+    CArchive file(ToBytes(bytes));
     if (!file.Has(0, IconDirectoryBytes(0)))
         return listing;
     listing.headerComplete = true;

@@ -115,7 +115,7 @@ bool Deflate(const std::vector<std::uint8_t>& lines, std::vector<std::uint8_t>& 
 
 } // namespace
 
-QByteArray EncodeRgbaPng(const std::uint8_t* rgba, int width, int height)
+Bytes EncodeRgbaPng(const std::uint8_t* rgba, int width, int height)
 {
     const std::vector<std::uint8_t> lines = FilteredRows(rgba, width, height);
     std::vector<std::uint8_t> compressed;
@@ -128,10 +128,10 @@ QByteArray EncodeRgbaPng(const std::uint8_t* rgba, int width, int height)
     // 8 bits a sample, colour type 6 (RGBA), deflate, adaptive filters, not interlaced.
     header.insert(header.end(), { 8, 6, 0, 0, 0 });
 
-    std::vector<std::uint8_t> file(kSignature.begin(), kSignature.end());
+    Bytes file(kSignature.begin(), kSignature.end());
     file.reserve(file.size() + 3 * 12 + header.size() + compressed.size());
     PutChunk(file, "IHDR", header.data(), header.size());
     PutChunk(file, "IDAT", compressed.data(), compressed.size());
     PutChunk(file, "IEND", nullptr, 0);
-    return QByteArray(reinterpret_cast<const char*>(file.data()), qsizetype(file.size()));
+    return file;
 }

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Entry point of pixmora-cli and of its image helper, pixmora-cli-images. Neither needs a
-// display. pixmora-cli links QtCore alone and hands the commands that need pictures to the
-// helper; the helper, built with PIXMORA_CLI_ALL_COMMANDS, runs every command itself through
-// QImage, which works under a plain QCoreApplication.
+// Entry point of pixmora-cli's full tool, pixmora-cli-commands, and of its image helper,
+// pixmora-cli-images. Neither needs a display. The front end, pixmora-cli, hands them every
+// command but a plain export. The full tool links QtCore alone and hands the commands that need
+// pictures to the helper; the helper, built with PIXMORA_CLI_ALL_COMMANDS, runs every command
+// itself through QImage, which works under a plain QCoreApplication.
 //
-// pixmora-cli itself runs without an application object: it needs none of what one sets up
-// (event dispatcher, plugin paths), and making it is a good part of a short command's time.
+// The full tool runs without an application object: it needs none of what one sets up (event
+// dispatcher, plugin paths), and making it is a good part of a short command's time.
 #include "cli/Cli.h"
 #include "cli/ImageHelper.h"
 #include "framework/AtomicFileWriter.h"

@@ -4,13 +4,17 @@
 #include "document/IconFile.h"
 #include "framework/Archive.h"
 
+#include <cstring>
+
 std::optional<BitmapInfoHeader> HeaderAt(const CArchive& file, std::uint32_t offset)
 {
     constexpr std::size_t kHeaderBytes = 40;
     if (!file.Has(offset, kHeaderBytes))
         return std::nullopt;
-    CArchive peek(file.Buffer());
-    peek.Seek(offset);
+    // A copy of the header's bytes alone: an archive owns what it reads, and the file may be
+    // large.
+    const auto start = file.Buffer().begin() + std::ptrdiff_t(offset);
+    CArchive peek(Bytes(start, start + kHeaderBytes));
     BitmapInfoHeader header;
     header.Read(peek);
     return header;
@@ -18,9 +22,9 @@ std::optional<BitmapInfoHeader> HeaderAt(const CArchive& file, std::uint32_t off
 
 bool IsPngAt(const CArchive& file, std::uint32_t offset)
 {
-    static const QByteArray kPngSignature = QByteArrayLiteral("\x89PNG\r\n\x1a\n");
-    return file.Has(offset, std::size_t(kPngSignature.size()))
-        && file.Buffer().mid(qsizetype(offset), kPngSignature.size()) == kPngSignature;
+    static constexpr std::uint8_t kPngSignature[] = { 0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n' };
+    return file.Has(offset, sizeof kPngSignature)
+        && std::memcmp(file.Buffer().data() + offset, kPngSignature, sizeof kPngSignature) == 0;
 }
 
 EntryVerdict ClassifyStoredImage(const CArchive& file, std::uint32_t offset, int side)

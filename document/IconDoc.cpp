@@ -53,7 +53,7 @@ bool CIconDoc::OnSaveDocument(const QString& path)
         ShowNothingDrawnMessage();
         return false;
     }
-    const QString skipped = m_iconFile.SkippedImagesText();
+    const QString skipped = QString::fromStdString(m_iconFile.SkippedImagesText());
     if (!skipped.isEmpty() && IsSameFile(path, GetPathName())) {
         const QString question
             = QStringLiteral("%1 also holds images Pixmora cannot edit (%2). %3\nSave anyway?")
@@ -70,7 +70,7 @@ bool CIconDoc::OnSaveDocument(const QString& path)
 
 void CIconDoc::OnOpenedInWindow()
 {
-    const QString skipped = m_iconFile.SkippedImagesText();
+    const QString skipped = QString::fromStdString(m_iconFile.SkippedImagesText());
     if (skipped.isEmpty())
         return;
     AfxMessageBox(QStringLiteral("This file also holds images Pixmora cannot edit (%1). %2")

@@ -4,9 +4,9 @@
 
 #include "document/IconImage.h"
 
-#include <QString>
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class ByteWriter;
@@ -59,16 +59,16 @@ public:
     // What the last load left out, because the reader cannot decode it or a later entry of
     // the same width replaced it: "256 x 256 PNG", "32 x 32 32-bit", one text per kind, in
     // directory order. Saving writes only the document's grids, so these are not kept.
-    QString SkippedImagesText() const;
+    std::string SkippedImagesText() const;
 
     IconDirHeader m_header;
     std::array<IconDirEntry, kImageCount> m_entries;
     IconDirEntry m_readEntry;
     std::array<CIconImage, kImageCount> m_images;
-    std::vector<QString> m_skippedImages;
+    std::vector<std::string> m_skippedImages;
 
 private:
-    void NoteSkipped(const QString& description);
+    void NoteSkipped(const std::string& description);
 };
 
 // Shows the message for a document with nothing drawn.

@@ -9,7 +9,7 @@ CArchiveException::CArchiveException(Cause cause)
 {
 }
 
-CArchive::CArchive(QByteArray bytes)
+CArchive::CArchive(Bytes bytes)
     : m_mode(load)
     , m_bytes(std::move(bytes))
 {
@@ -29,7 +29,7 @@ void CArchive::Read(void* out, std::size_t count)
 {
     if (!IsLoading() || !Has(m_pos, count))
         throw CArchiveException(CArchiveException::endOfFile);
-    std::memcpy(out, m_bytes.constData() + m_pos, count);
+    std::memcpy(out, m_bytes.data() + m_pos, count);
     m_pos += count;
 }
 
@@ -59,7 +59,8 @@ void CArchive::Write(const void* data, std::size_t count)
 {
     if (!IsStoring())
         throw CArchiveException(CArchiveException::writeFailed);
-    m_bytes.append(static_cast<const char*>(data), qsizetype(count));
+    const auto* from = static_cast<const std::uint8_t*>(data);
+    m_bytes.insert(m_bytes.end(), from, from + count);
     m_pos = GetLength();
 }
 
@@ -67,10 +68,10 @@ std::uint8_t* CArchive::WriteInPlace(std::size_t count)
 {
     if (!IsStoring())
         throw CArchiveException(CArchiveException::writeFailed);
-    const qsizetype start = m_bytes.size();
-    m_bytes.resize(start + qsizetype(count));
+    const std::size_t start = m_bytes.size();
+    m_bytes.resize(start + count);
     m_pos = GetLength();
-    return reinterpret_cast<std::uint8_t*>(m_bytes.data()) + start;
+    return m_bytes.data() + start;
 }
 
 void CArchive::WriteByte(std::uint8_t v) { Write(&v, 1); }

@@ -9,7 +9,8 @@
 // program's own code paths.
 #pragma once
 
-#include <QByteArray>
+#include "framework/Bytes.h"
+
 #include <cstdint>
 #include <stdexcept>
 
@@ -25,7 +26,7 @@ public:
     enum Mode { load, store };
 
     // A loading archive over the given bytes.
-    explicit CArchive(QByteArray bytes);
+    explicit CArchive(Bytes bytes);
     // An empty storing archive.
     CArchive();
 
@@ -44,7 +45,7 @@ public:
     void Write(const void* data, std::size_t count);
     // Extends the stored bytes by count and returns where the new ones start, for a writer
     // that knows its length beforehand and fills them in place, without a buffer of its own.
-    // The new bytes hold nothing yet; the pointer is valid until the next write.
+    // The new bytes are zeros until filled; the pointer is valid until the next write.
     std::uint8_t* WriteInPlace(std::size_t count);
 
     // Position in bytes from the start; Seek past the end throws badSeek.
@@ -54,10 +55,10 @@ public:
     // True when count bytes can be read from pos.
     bool Has(std::size_t pos, std::size_t count) const;
 
-    const QByteArray& Buffer() const { return m_bytes; }
+    const Bytes& Buffer() const { return m_bytes; }
 
 private:
     Mode m_mode;
-    QByteArray m_bytes;
+    Bytes m_bytes;
     std::size_t m_pos = 0;
 };

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/AtomicFileWriter.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
+#include "framework/PathNames.h"
+
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <optional>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -34,38 +36,49 @@ struct Failure {
     int error;
 };
 
-QString Describe(Failure f) { return QString::fromLocal8Bit(std::strerror(f.error)); }
+std::string Describe(Failure f) { return std::strerror(f.error); }
 
 // The file a save replaces. A link is followed so that it keeps pointing at the saved file; a
 // link to nothing yet names the file to create.
-QString ResolveTarget(const QString& path)
+std::string ResolveTarget(const std::string& path)
 {
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return info.absoluteFilePath();
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+    if (!IsSymbolicLink(path))
+        return AbsoluteFilePath(path);
+    const std::string canonical = CanonicalFilePath(path);
+    return canonical.empty() ? SymbolicLinkTarget(path) : canonical;
+}
+
+// A number for a hidden name, straight from the system's random source; should that fail, the
+// clock and the process serve, since O_EXCL is what keeps two writers apart anyway.
+std::uint32_t RandomNumber()
+{
+    std::uint32_t number = 0;
+    if (::getrandom(&number, sizeof number, GRND_NONBLOCK) == ssize_t(sizeof number))
+        return number;
+    timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::uint32_t(now.tv_nsec) ^ (std::uint32_t(::getpid()) << 16);
 }
 
 // The new file beside the target, removed again unless it has been renamed into place.
 class ReplacementFile {
 public:
-    explicit ReplacementFile(const QString& target)
-        : m_target(target)
+    explicit ReplacementFile(const std::string& target)
+        : m_folder(AbsoluteFolderOf(target))
+        , m_name(FileNameOf(target))
     {
         // Where the file system allows it the new file has no name until it is complete, so
         // even a save killed half way leaves nothing behind. Naming it later goes through
         // /proc, without which the file is named from the start.
-        const QByteArray directory = QFile::encodeName(m_target.absolutePath());
         // Whether /proc is there does not change while the program runs.
         static const bool procAvailable = ::access("/proc/self/fd", X_OK) == 0;
         if (procAvailable)
-            m_fd = ::open(directory.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+            m_fd = ::open(m_folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
         // O_EXCL never opens a file someone else made. The mode 0666 lets the umask and the
         // directory's default permissions apply, as to any new file.
         for (int attempt = 0; attempt < 16 && m_fd < 0; ++attempt) {
             m_path = NextName();
-            m_fd = ::open(m_path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            m_fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (m_fd < 0 && errno != EEXIST)
                 break;
         }
@@ -78,8 +91,8 @@ public:
     {
         if (m_fd >= 0)
             ::close(m_fd);
-        if (!m_path.isEmpty())
-            ::unlink(m_path.constData());
+        if (!m_path.empty())
+            ::unlink(m_path.c_str());
     }
     ReplacementFile(const ReplacementFile&) = delete;
     ReplacementFile& operator=(const ReplacementFile&) = delete;
@@ -88,16 +101,15 @@ public:
     // rename; a file that has one already keeps it.
     bool Name()
     {
-        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
-        for (int attempt = 0; attempt < 16 && m_path.isEmpty(); ++attempt) {
-            const QByteArray name = NextName();
-            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(), AT_SYMLINK_FOLLOW)
-                == 0)
+        const std::string self = "/proc/self/fd/" + std::to_string(m_fd);
+        for (int attempt = 0; attempt < 16 && m_path.empty(); ++attempt) {
+            const std::string name = NextName();
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
                 m_path = name;
             else if (errno != EEXIST)
                 return false;
         }
-        return !m_path.isEmpty();
+        return !m_path.empty();
     }
     bool IsOpen() const { return m_fd >= 0; }
     Failure OpenFailure() const { return m_failure; }
@@ -110,9 +122,9 @@ public:
         m_fd = -1;
         return ::close(fd) == 0;
     }
-    bool RenameTo(const QByteArray& target)
+    bool RenameTo(const std::string& target)
     {
-        if (::rename(m_path.constData(), target.constData()) != 0)
+        if (::rename(m_path.c_str(), target.c_str()) != 0)
             return false;
         m_path.clear();
         return true;
@@ -120,27 +132,25 @@ public:
 
 private:
     // Hidden, and in the target's own directory so that the rename never crosses file systems.
-    // The number comes straight from the system: the global generator would first seed
-    // itself from it at a cost several times that of the whole save of a small file.
-    QByteArray NextName() const
+    std::string NextName() const
     {
-        return QFile::encodeName(
-            QStringLiteral("%1/.%2.%3")
-                .arg(m_target.absolutePath(), m_target.fileName())
-                .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0')));
+        char number[9];
+        std::snprintf(number, sizeof number, "%08x", unsigned(RandomNumber()));
+        return m_folder + "/." + m_name + "." + number;
     }
 
-    QFileInfo m_target;
-    QByteArray m_path;
+    std::string m_folder;
+    std::string m_name;
+    std::string m_path;
     int m_fd = -1;
     Failure m_failure { 0 };
 };
 
 // Sends every byte, going on after short writes; a write that moves nothing means the disk is
 // full even when the system does not say so.
-bool WriteAll(FileOutputCalls& calls, int fd, const QByteArray& bytes)
+bool WriteAll(FileOutputCalls& calls, int fd, ByteView bytes)
 {
-    const char* data = bytes.constData();
+    const std::uint8_t* data = bytes.data();
     std::size_t left = std::size_t(bytes.size());
     while (left > 0) {
         const ssize_t n = calls.Write(fd, data, left);
@@ -201,27 +211,25 @@ void TakeOverExtendedAttributes(const char* from, int fd)
 
 // The rename is made lasting by syncing the directory that holds it. The file is already
 // complete under its name either way, so a directory that cannot be synced is no failure.
-void SyncDirectory(const QString& directory)
+void SyncDirectory(const std::string& directory)
 {
-    const int fd
-        = ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     ::fsync(fd);
     ::close(fd);
 }
 
-std::optional<Failure> Replace(const QString& path, const QByteArray& bytes)
+std::optional<Failure> Replace(const std::string& path, ByteView bytes)
 {
-    const QString target = ResolveTarget(path);
-    const QByteArray nativeTarget = QFile::encodeName(target);
+    const std::string target = ResolveTarget(path);
     struct stat old { };
-    const bool exists = ::stat(nativeTarget.constData(), &old) == 0;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
         return Failure { EISDIR };
     // A file the user may not write is not replaced behind its back, even though the
     // directory would allow the rename.
-    if (exists && ::access(nativeTarget.constData(), W_OK) != 0)
+    if (exists && ::access(target.c_str(), W_OK) != 0)
         return Failure { errno };
 
     ReplacementFile file(target);
@@ -231,11 +239,10 @@ std::optional<Failure> Replace(const QString& path, const QByteArray& bytes)
     if (!WriteAll(calls, file.Fd(), bytes) || (exists && !TakeOverAttributes(file.Fd(), old)))
         return Failure { errno };
     if (exists)
-        TakeOverExtendedAttributes(nativeTarget.constData(), file.Fd());
-    if (!SyncToDisk(calls, file.Fd()) || !file.Name() || !file.Close()
-        || !file.RenameTo(nativeTarget))
+        TakeOverExtendedAttributes(target.c_str(), file.Fd());
+    if (!SyncToDisk(calls, file.Fd()) || !file.Name() || !file.Close() || !file.RenameTo(target))
         return Failure { errno };
-    SyncDirectory(QFileInfo(target).absolutePath());
+    SyncDirectory(AbsoluteFolderOf(target));
     return std::nullopt;
 }
 
@@ -248,7 +255,7 @@ std::unique_ptr<FileOutputCalls> SetFileOutputCalls(std::unique_ptr<FileOutputCa
     return previous;
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* reason)
+bool WriteFileAtomically(const std::string& path, ByteView bytes, std::string* reason)
 {
     const std::optional<Failure> failure = Replace(path, bytes);
     if (failure && reason)

@@ -60,7 +60,7 @@ bool CDocument::OnOpenDocument(const QString& path)
     }
     DeleteContents();
     try {
-        CArchive ar(std::move(bytes));
+        CArchive ar(ToBytes(bytes));
         Serialize(ar);
     } catch (const CArchiveException&) {
         DeleteContents();

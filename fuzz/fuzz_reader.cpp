@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CIconDoc doc;
     bool loaded = true;
     try {
-        CArchive ar(bytes);
+        CArchive ar(Bytes(data, data + size));
         doc.Serialize(ar);
     } catch (const CArchiveException&) {
         loaded = false;

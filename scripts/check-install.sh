@@ -31,6 +31,10 @@ for file in bin/pixmora bin/pixmora-cli \
   share/man/man1/{pixmora,pixmora-cli}.1.gz share/doc/pixmora/README.md; do
   [ -s "$usr/$file" ] || fail "not installed: $file"
 done
+for part in pixmora-cli-commands pixmora-cli-images; do
+  [ -n "$(find "$usr/lib" -path "*/pixmora/$part" -type f -perm -u+x)" ] \
+    || fail "not installed: lib/<multiarch>/pixmora/$part"
+done
 desktop-file-validate "$usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml"
 grep -q "<release version=\"$version\"" "$usr/share/metainfo/$app_id.metainfo.xml" \
@@ -43,8 +47,11 @@ done
 echo "== installed programs"
 [ "$("$usr/bin/pixmora-cli" --version)" = "pixmora-cli $version" ] || fail "pixmora-cli --version"
 [ "$("$usr/bin/pixmora" -v)" = "pixmora $version" ] || fail "pixmora -v"
-# info runs in the image helper the tool execs from the installed library folder.
+# info runs in the full tool the front end execs from the installed library folder, export in
+# the front end itself.
 "$usr/bin/pixmora-cli" info tests/data/ours-16-32-48.ico >/dev/null || fail "pixmora-cli info"
+"$usr/bin/pixmora-cli" export tests/data/ours-16-32-48.ico "$work/exported" >/dev/null \
+  && [ -s "$work/exported/icon-48.png" ] || fail "pixmora-cli export"
 status=0
 "$usr/bin/pixmora" --no-such-option 2>"$work/err" >/dev/null || status=$?
 [ "$status" = 2 ] || fail "an unknown option exited $status, not 2"
@@ -59,6 +66,8 @@ mv "$work/elsewhere" "$work/moved"
 [ "$(grep -c ": $work/moved/share/pixmora/" "$work/found")" = 4 ] \
   || fail "the relocated editor does not find its data in its own tree"
 "$work/moved/bin/pixmora-cli" info tests/data/ours-16-32-48.ico >/dev/null \
+  || fail "the relocated pixmora-cli does not find its full tool in its own tree"
+"$work/moved/bin/pixmora-cli" create "$work/made.ico" "$work/exported/icon-16.png" >/dev/null \
   || fail "the relocated pixmora-cli does not find its image helper in its own tree"
 
 echo "== window class matches the menu entry"
@@ -78,6 +87,6 @@ echo "$wm_class" | grep -q ", \"$expected\"$" || fail "WM_CLASS is not $expected
 echo "== Debian package $deb"
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "Depends misses the Qt libraries"
 dpkg-deb -x "$deb" "$work/deb"
-file "$work/deb/usr/bin/pixmora" "$work/deb/usr/bin/pixmora-cli" "$work"/deb/usr/lib/*/pixmora/pixmora-cli-images | grep -v ', stripped' && fail "unstripped binaries"
+file "$work/deb/usr/bin/pixmora" "$work/deb/usr/bin/pixmora-cli" "$work"/deb/usr/lib/*/pixmora/pixmora-cli-* | grep -v ', stripped' && fail "unstripped binaries"
 lintian --fail-on error --tag-display-limit 0 "$deb"
 echo "check-install: all passed"

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLibrary>
 
 #define PIXMORA_STRINGIFY2(x) #x
@@ -18,7 +19,11 @@ QStringList SoundModule::SearchPath()
 {
     if (!QCoreApplication::instance())
         return {};
-    return PrivateProgramFolders(QCoreApplication::applicationDirPath());
+    QStringList folders;
+    for (const std::string& folder : PrivateProgramFolders(
+             QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()))
+        folders << QFile::decodeName(folder.c_str());
+    return folders;
 }
 
 SoundModuleEntry SoundModule::LoadFrom(const QStringList& folders)

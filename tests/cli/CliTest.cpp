@@ -269,7 +269,8 @@ TEST(Cli, CommandLineErrorsHelpAndVersion)
              { "import", "a.ico" }, { "info", "--reduce", "a.ico" }, { "info", "--bogus", "a.ico" },
              { "create", "o.ico", "-", "-" }, { "export", "--name", "{stem}.png", "a.ico", "d" },
              { "export", "--name", "{size}-{colour}.png", "a.ico", "d" },
-             { "export", "a.ico", "b.ico", "d" } }) {
+             { "export", "a.ico", "b.ico", "d" },
+             { "export", "--name", "{stem}/../{size}.png", "a.ico", "b.ico", "d" } }) {
         SCOPED_TRACE(args.join(u' ').toStdString());
         const CliRun run = RunInProcess(args);
         EXPECT_EQ(run.code, 2);

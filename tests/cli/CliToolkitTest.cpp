@@ -9,6 +9,7 @@
 #include "cli/IconListing.h"
 #include "cli/ImageScaling.h"
 #include "support/IcoBuilder.h"
+#include "support/ProgramRun.h"
 #include "support/ScriptedPlatform.h"
 
 #include <QBuffer>
@@ -37,35 +38,6 @@ std::vector<ForeignImage> AtEveryBitmapDepth(ForeignImage image)
         images.push_back(image);
     }
     return images;
-}
-
-struct ProgramRun {
-    int code = -1;
-    QByteArray out;
-    QString err;
-};
-
-ProgramRun RunProgram(const QString& program, const QStringList& args, const QByteArray& input = {},
-    const QString& stdoutFile = {})
-{
-    QProcess process;
-    if (!stdoutFile.isEmpty())
-        process.setStandardOutputFile(stdoutFile);
-    process.start(program, args);
-    process.write(input);
-    process.closeWriteChannel();
-    ProgramRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        ADD_FAILURE() << program.toStdString() << ' ' << args.join(u' ').toStdString()
-                      << " did not finish";
-        return run;
-    }
-    run.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
 }
 
 ProgramRun Cli(const QStringList& args, const QByteArray& input = {})

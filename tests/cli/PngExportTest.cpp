@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Export's own PNG encoder against the image library it replaces: the same pixels, read back by
 // Qt and by ImageMagick, for every drawn image of the fixtures and for random pictures whose
-// rows exercise each filter. And the tool itself: export, and info of icons of bitmaps alone,
-// must never map QtGui, and a missing image helper must be reported, not crash or pass
+// rows exercise each filter. And the tool itself: export must map no Qt at all, info of icons
+// of bitmaps alone no QtGui, and a missing part of the tool must be reported, not crash or pass
 // silently.
 #include "cli/CliCommands.h"
 #include "cli/GridImage.h"
 #include "cli/GridPng.h"
 #include "cli/PngWriter.h"
 #include "support/IcoBuilder.h"
+#include "support/ProgramRun.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -22,7 +23,7 @@
 
 namespace {
 
-QImage ReadPng(const QByteArray& png)
+QImage ReadPng(QByteArrayView png)
 {
     QImage image;
     image.loadFromData(png, "PNG");
@@ -48,30 +49,6 @@ QRgb PixelOf(const std::vector<std::uint8_t>& rgba, int width, int x, int y)
 {
     const std::uint8_t* p = &rgba[std::size_t((y * width + x) * 4)];
     return qRgba(p[0], p[1], p[2], p[3]);
-}
-
-QProcessEnvironment Environment(const char* name, const QString& value)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QString::fromLatin1(name), value);
-    return env;
-}
-
-struct ProgramRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun RunProgram(const QString& program, const QStringList& args,
-    const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.start(program, args);
-    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
-    return { process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-        QString::fromLocal8Bit(process.readAllStandardError()) };
 }
 
 } // namespace
@@ -124,7 +101,7 @@ TEST(PngExport, ImageMagickReadsBackTheSameBytes)
     const QString path = dir.filePath(QStringLiteral("picture.png"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(EncodeRgbaPng(rgba.data(), 48, 48));
+    file.write(ToQByteArray(EncodeRgbaPng(rgba.data(), 48, 48)));
     file.close();
     // scripts/setup.sh installs ImageMagick: a missing convert fails here.
     QProcess convert;
@@ -136,31 +113,33 @@ TEST(PngExport, ImageMagickReadsBackTheSameBytes)
     EXPECT_EQ(raw, QByteArray(reinterpret_cast<const char*>(rgba.data()), qsizetype(rgba.size())));
 }
 
-TEST(PngExport, TheToolExportsAndListsBitmapIconsWithoutMappingQtGui)
+TEST(PngExport, TheToolExportsWithoutQtAndListsBitmapIconsWithoutQtGui)
 {
     QTemporaryDir dir;
     const QString icon = QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico");
     // The loader names every library it maps.
-    const auto run = [](const QStringList& args) {
-        return RunProgram(QStringLiteral(PIXMORA_CLI_PATH), args,
-            Environment("LD_DEBUG", QStringLiteral("files")));
+    ProgramSetup traced;
+    traced.environment = EnvironmentWith("LD_DEBUG", QStringLiteral("files"));
+    const auto run = [&](const QStringList& args) {
+        return RunProgram(QStringLiteral(PIXMORA_CLI_PATH), args, traced);
     };
     const ProgramRun exported = run({ QStringLiteral("export"), icon, dir.path() });
     ASSERT_EQ(exported.code, 0) << exported.err.toStdString();
-    EXPECT_TRUE(exported.err.contains(QLatin1String("libQt6Core.so")));
-    EXPECT_FALSE(exported.err.contains(QLatin1String("libQt6Gui.so")));
-    EXPECT_EQ(exported.out.count(QLatin1String("wrote ")), 3);
+    EXPECT_TRUE(exported.err.contains(QLatin1String("libz.so")));
+    EXPECT_FALSE(exported.err.contains(QLatin1String("libQt6Core.so")));
+    EXPECT_EQ(exported.out.count("wrote "), 3);
     const ProgramRun listed = run({ QStringLiteral("info"), QStringLiteral("--json"), icon });
     ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
+    EXPECT_TRUE(listed.err.contains(QLatin1String("libQt6Core.so")));
     EXPECT_FALSE(listed.err.contains(QLatin1String("libQt6Gui.so")));
-    EXPECT_EQ(listed.out.count(QLatin1String("\"importable\": true")), 3);
+    EXPECT_EQ(listed.out.count("\"importable\": true"), 3);
 }
 
-TEST(PngExport, AToolWithoutItsImageHelperSaysSoAndFails)
+TEST(PngExport, AToolWithoutThePartsItHandsOverToSaysSoAndFails)
 {
     QTemporaryDir dir;
-    const QString lonely = dir.filePath(QStringLiteral("pixmora-cli"));
-    ASSERT_TRUE(QFile::copy(QStringLiteral(PIXMORA_CLI_PATH), lonely));
+    const QString front = dir.filePath(QStringLiteral("pixmora-cli"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PIXMORA_CLI_PATH), front));
     const QString icon = QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico");
     // An icon with a PNG entry: only decoding the stream tells whether import could take it.
     QByteArray png;
@@ -176,19 +155,35 @@ TEST(PngExport, AToolWithoutItsImageHelperSaysSoAndFails)
     PutDWord(modern, 6 + 12, std::uint32_t(modern.size()));
     const QString modernIcon = dir.filePath(QStringLiteral("modern.ico"));
     ASSERT_TRUE(WriteFile(modernIcon, modern + png));
+    const auto expectMissing = [&](const ProgramRun& run, const QString& prefix, const char* name) {
+        EXPECT_EQ(run.code, 1);
+        EXPECT_TRUE(
+            run.err.startsWith(prefix + QStringLiteral("cannot find ") + QLatin1String(name)))
+            << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QDir(dir.path()).filePath(QLatin1String(name))));
+        EXPECT_TRUE(run.out.isEmpty());
+    };
 
-    const ProgramRun info = RunProgram(lonely, { QStringLiteral("info"), icon, modernIcon });
-    EXPECT_EQ(info.code, 1);
+    // The front end alone: a plain export needs nothing else; the rest needs the full tool.
+    const ProgramRun alone = RunProgram(front, { QStringLiteral("export"), icon, dir.path() });
+    EXPECT_EQ(alone.code, 0) << alone.err.toStdString();
+    EXPECT_EQ(alone.out.count("wrote "), 3);
+    expectMissing(RunProgram(front, { QStringLiteral("info"), icon }),
+        QStringLiteral("pixmora-cli: "), "pixmora-cli-commands");
+
+    // With the full tool but not its image helper.
+    ASSERT_TRUE(QFile::copy(QStringLiteral(PIXMORA_CLI_COMMANDS_PATH),
+        dir.filePath(QStringLiteral("pixmora-cli-commands"))));
+    expectMissing(RunProgram(front, { QStringLiteral("info"), icon, modernIcon }),
+        QStringLiteral("pixmora-cli: info: "), "pixmora-cli-images");
+    // What the full tool does itself: usage errors, and info of icons of bitmaps alone.
+    const ProgramRun exported = RunProgram(
+        front, { QStringLiteral("export"), QStringLiteral("--json"), icon, dir.path() });
+    EXPECT_EQ(exported.code, 2) << "a usage error goes to the full tool, which reports it";
     EXPECT_TRUE(
-        info.err.startsWith(QStringLiteral("pixmora-cli: info: cannot find pixmora-cli-images")))
-        << info.err.toStdString();
-    EXPECT_TRUE(info.err.contains(QDir(dir.path()).filePath(QStringLiteral("pixmora-cli-images"))));
-    EXPECT_TRUE(info.out.isEmpty());
-    // Export, and info of icons of bitmaps alone, need no helper.
-    const ProgramRun exported = RunProgram(lonely, { QStringLiteral("export"), icon, dir.path() });
-    EXPECT_EQ(exported.code, 0) << exported.err.toStdString();
-    const ProgramRun listed = RunProgram(lonely, { QStringLiteral("info"), icon });
+        exported.err.startsWith(QStringLiteral("pixmora-cli: --json does not apply to export")))
+        << exported.err.toStdString();
+    const ProgramRun listed = RunProgram(front, { QStringLiteral("info"), icon });
     EXPECT_EQ(listed.code, 0) << listed.err.toStdString();
-    EXPECT_TRUE(listed.out.contains(QLatin1String("drawn: 16x16 32x32 48x48")))
-        << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains("drawn: 16x16 32x32 48x48")) << listed.out.toStdString();
 }

@@ -12,7 +12,7 @@ namespace {
 
 IconDirEntry EntryOf(const QByteArray& bytes, unsigned i)
 {
-    CArchive ar(bytes);
+    CArchive ar(ToBytes(bytes));
     ar.Seek(IconDirectoryBytes(i));
     IconDirEntry entry;
     entry.Read(ar);
@@ -21,7 +21,7 @@ IconDirEntry EntryOf(const QByteArray& bytes, unsigned i)
 
 std::string Verdict(const QByteArray& bytes, unsigned i)
 {
-    const EntryVerdict v = ClassifyEntry(CArchive(bytes), EntryOf(bytes, i));
+    const EntryVerdict v = ClassifyEntry(CArchive(ToBytes(bytes)), EntryOf(bytes, i));
     const char* use = v.use == EntryUse::Used ? "used"
         : v.use == EntryUse::Skipped          ? "skipped"
                                               : "damaged";

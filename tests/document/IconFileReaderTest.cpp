@@ -69,9 +69,9 @@ Loaded LoadOverMarker(const QByteArray& bytes)
     for (IconGrid& g : out.grids)
         FillGrid(g, kMarker);
     CIconFile file;
-    CArchive ar(bytes);
+    CArchive ar(ToBytes(bytes));
     file.LoadIconFile(ar, out.grids[0], out.grids[1], out.grids[2]);
-    out.skipped = file.SkippedImagesText();
+    out.skipped = QString::fromStdString(file.SkippedImagesText());
     return out;
 }
 
@@ -211,7 +211,7 @@ TEST(IconFileReader, OffsetsIntoTheDirectoryAreReadLikeAnyOtherBytes)
         CIconDoc doc;
         ASSERT_NO_THROW(LoadFromBytes(doc, bytes));
         EXPECT_EQ(doc.m_pixels, source.m_pixels);
-        EXPECT_FALSE(doc.m_iconFile.SkippedImagesText().isEmpty());
+        EXPECT_FALSE(doc.m_iconFile.SkippedImagesText().empty());
     }
 
     CIconDoc plain;

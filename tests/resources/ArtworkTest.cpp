@@ -158,7 +158,7 @@ TEST(Artwork, AppIconHasThreeSizesThatMatchTheIconFile)
     // The .ico must hold the same pictures, readable by the editor's own codec.
     QFile file(AppIconFilePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    CArchive ar(file.readAll());
+    CArchive ar(ToBytes(file.readAll()));
     std::array<IconGrid, 3> grids;
     for (auto& grid : grids)
         FillGrid(grid, RGB(1, 1, 1));

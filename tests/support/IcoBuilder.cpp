@@ -134,12 +134,12 @@ QByteArray SaveToBytes(CIconDoc& doc)
 {
     CArchive ar;
     doc.Serialize(ar);
-    return ar.Buffer();
+    return ToQByteArray(ar.Buffer());
 }
 
 void LoadFromBytes(CIconDoc& doc, const QByteArray& bytes)
 {
-    CArchive ar(bytes);
+    CArchive ar(ToBytes(bytes));
     doc.Serialize(ar);
 }
 

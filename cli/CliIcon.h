@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// An icon as pixmora-cli's commands hold it: the editor's own reader and writer and the three
+// grids it reads into and writes from. The editor's document is not used, so the tool needs no
+// widgets, and this part of it not even QtCore.
+#pragma once
+
+#include "document/IconFile.h"
+#include "document/IconTypes.h"
+#include "framework/Bytes.h"
+
+#include <array>
+
+struct CliIcon {
+    CliIcon();
+
+    CIconFile file;
+    // [size index][x][y]
+    std::array<IconGrid, kImageCount> pixels;
+};
+
+// Reads the bytes of an icon file into icon with the editor's reader, as its open does. False
+// when the reader refuses them, which the editor reports as "Unexpected file format.".
+bool DecodeIcon(Bytes bytes, CliIcon& icon);
+
+// True when the icon has at least one image drawn.
+bool IsAnyImageDrawn(const CliIcon& icon);

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The PNG files pixmora-cli export writes, and their names from --name's pattern: "{stem}" is
+// the icon's file name without ".ico" ("stdin" for "-"), "{size}" the image's side. In the
+// standard library alone, so that the export that runs without QtCore and the one in the full
+// tool name, refuse and write exactly alike. Names are bytes in the file system's encoding.
+#pragma once
+
+#include "document/IconTypes.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The file an image of the given side of icon is written to, under directory.
+std::string ExportTarget(
+    std::string_view directory, std::string_view pattern, std::string_view icon, int side);
+
+// Why the pattern cannot name the outputs of these icons: a "{...}" other than the two, no
+// "{size}", or two images that would be written to one file. Empty when it can.
+std::string ExportPatternProblem(std::string_view pattern, const std::vector<std::string>& icons);
+
+// Writes the PNG of a side x side grid to target atomically, first creating the folders that
+// target has below directory (which exists). False when it cannot; why then holds the system's
+// reason where there is one.
+bool WriteExportedImage(const IconGrid& grid, int side, const std::string& target,
+    const std::string& directory, std::string& why);
