@@ -2,6 +2,8 @@
 # Times `pixmora-cli export` against `icotool -x` on the same icon, whole process, in
 # interleaved rounds (one of each per round, so a busy machine slows both alike). Prints
 # "cli export_ms MS" and "icotool extract_ms MS" per round, wall time from spawn to exit.
+# PIXMORA_CLI_COMMANDS names the full tool, which runs the same export on QtCore (what a failing
+# export is handed to), and PIXMORA_CORE_FLOOR a bare QtCore program; each is timed beside them.
 # The PNGs go to a memory file system when there is one (PIXMORA_BENCH_DIR chooses another):
 # pixmora-cli syncs each file it replaces to the disk and icotool does not, and on a disk that
 # wait, not the process, would be measured.
@@ -35,17 +37,19 @@ def main():
     icotool = shutil.which("icotool")
     if not icotool:
         raise SystemExit("icotool not installed (apt-get install icoutils): no CLI figure")
-    floor = os.environ.get("PIXMORA_CORE_FLOOR")
-    if floor and not os.access(floor, os.X_OK):
-        floor = None
+    floor, full = (os.environ.get(name) for name in ("PIXMORA_CORE_FLOOR", "PIXMORA_CLI_COMMANDS"))
+    floor, full = (p if p and os.access(p, os.X_OK) else None for p in (floor, full))
     base = os.environ.get("PIXMORA_BENCH_DIR") or ("/dev/shm" if os.path.isdir("/dev/shm") else None)
     with tempfile.TemporaryDirectory(dir=base) as ours, \
-            tempfile.TemporaryDirectory(dir=base) as theirs:
+            tempfile.TemporaryDirectory(dir=base) as theirs, \
+            tempfile.TemporaryDirectory(dir=base) as ours_full:
         for _ in range(rounds):
             print("cli export_ms %.3f" % run([cli, "export", icon, ours]))
             print("icotool extract_ms %.3f" % run([icotool, "-x", "-o", theirs, icon]))
             if floor:
                 print("corefloor run_ms %.3f" % run([floor, icon]))
+            if full:
+                print("clifull export_ms %.3f" % run([full, "export", icon, ours_full]))
 
 
 main()

@@ -4,9 +4,9 @@
 #   start-up, memory, idle wake-ups and exit against a bare Qt main window (pixmora-floor);
 #   the splash and the tip of the day, which a normal start shows, on their own;
 #   the icon writer against Pillow's 8-bit ICO writer and Qt's ICO writer where installed;
-#   pixmora-cli export against icotool -x, whole process, 50 interleaved rounds, with a bare
-#   QtCore program (pixmora-core-floor) beside them: the part of the time any tool on our
-#   platform pays;
+#   pixmora-cli export against icotool -x, whole process, 50 interleaved rounds, with the full
+#   tool's export on QtCore and a bare QtCore program (pixmora-core-floor) beside them: the part
+#   of the time any QtCore tool pays;
 #   each canvas interaction on 48 x 48 against the 0.3 ms it may take.
 # Start-up rounds are interleaved (editor, floor, editor, ...) so a busy machine slows both
 # alike; each figure is given as min / median of its rounds.
@@ -73,7 +73,8 @@ probe floor-idle --title Floor --idle "$idle" -- ./pixmora-floor
   >>"$results"
 "${PYTHON:-/usr/bin/python3}" "$here/pillow_ico.py" >>"$results" || echo "Pillow not installed (apt-get install python3-pil): no Pillow figure" >&2
 
-PIXMORA_CORE_FLOOR="$build/pixmora-core-floor" "${PYTHON:-/usr/bin/python3}" "$here/cli_export.py" \
+PIXMORA_CORE_FLOOR="$build/pixmora-core-floor" PIXMORA_CLI_COMMANDS="$build/pixmora-cli-commands" \
+  "${PYTHON:-/usr/bin/python3}" "$here/cli_export.py" \
   "$build/pixmora-cli" "$root/tests/data/ours-16-32-48.ico" 50 >>"$results" || true
 
 "${PYTHON:-/usr/bin/python3}" "$here/compare_report.py" "$results"

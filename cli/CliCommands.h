@@ -45,9 +45,6 @@ int RunImport(const CliOptions& options, CliStreams& io);
 // "pixmora-cli: SUBJECT: text" on err.
 void Complain(QTextStream& err, const QString& subject, const QString& text);
 
-// The icons and images the commands read are never larger than this.
-constexpr qint64 kMaxInputBytes = 64 * 1024 * 1024;
-
 // Reads an icon file (or "-") into icon with the editor's reader. On failure the reason and the
 // framework's message are on err.
 bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err);

@@ -14,6 +14,9 @@
 #include <string>
 #include <string_view>
 
+// The icons and images the commands read are never larger than this.
+constexpr std::int64_t kMaxInputBytes = 64 * 1024 * 1024;
+
 // The name the user gives for the standard input or output.
 inline bool IsStdStream(std::string_view path) { return path == "-"; }
 

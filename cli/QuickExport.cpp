@@ -11,9 +11,6 @@
 
 namespace {
 
-// The full tool's limit on an input.
-constexpr std::int64_t kMaxIconBytes = 64 * 1024 * 1024;
-
 struct ExportRequest {
     std::string pattern = "icon-{size}.png";
     std::vector<std::string> icons;
@@ -92,7 +89,7 @@ std::optional<ExportRequest> ParseExport(const std::vector<std::string>& args)
 std::optional<CliIcon> ReadIcon(const std::string& path)
 {
     std::string why;
-    std::optional<Bytes> bytes = ReadInput(path, kMaxIconBytes, why);
+    std::optional<Bytes> bytes = ReadInput(path, kMaxInputBytes, why);
     std::optional<CliIcon> icon(std::in_place);
     if (!bytes || !DecodeIcon(std::move(*bytes), *icon) || !IsAnyImageDrawn(*icon))
         return std::nullopt;

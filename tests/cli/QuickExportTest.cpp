@@ -133,6 +133,8 @@ TEST(QuickExport, EveryCommandLineGivesWhatTheFullToolGives)
         { { name, s("{size}.png"), s("export"), s("a.ico"), s("out") }, false },
         { { s("export"), s("-"), s("out") }, false, true },
         { { s("info"), s("a.ico") }, false },
+        { { s("create"), s("made.ico"), s("out") }, false },
+        { { s("import"), s("b.ico"), s("imported.ico") }, false },
         { {}, false },
     };
     const QByteArray icon = ReadFile(QStringLiteral(PIXMORA_TEST_DATA "/ours-16-32-48.ico"));
