@@ -4,15 +4,10 @@
 // the editor would do.
 #pragma once
 
+#include "cli/CliExitCode.h"
+
 #include <QStringList>
 #include <QTextStream>
-
-enum CliExitCode : int {
-    kCliOk = 0,
-    kCliFailed = 1, // an input unreadable or damaged, an output not writable, or nothing drawn
-    kCliUsage = 2, // bad command line
-    kCliRefused = 3, // writing would have lost colours
-};
 
 struct CliOptions;
 struct CliStreams;

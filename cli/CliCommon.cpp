@@ -1,32 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers shared by the commands: reading inputs with the framework's messages, and loading
-// an icon through the editor's reader.
+// an icon through the editor's reader. Each is the standard-library one (cli/CliFiles.h,
+// cli/CliIcon.h) in Qt's types.
 #include "cli/CliCommands.h"
 #include "cli/CliFiles.h"
+#include "framework/PathNames.h"
 #include "framework/Strings.h"
 
 void Complain(QTextStream& err, const QString& subject, const QString& text)
 {
-    err << "pixmora-cli: " << subject << ": " << text << '\n';
+    err << QString::fromStdString(Complaint(NativeName(subject), text.toStdString()));
 }
 
 bool ReadInputOrComplain(const QString& path, QByteArray& bytes, QTextStream& err)
 {
-    QString why;
-    std::optional<QByteArray> read = ReadInput(path, kMaxInputBytes, why);
-    if (!read) {
-        Complain(err, path, why);
-        Complain(err, path, FrameworkText::FailedToOpen);
-        return false;
-    }
-    bytes = std::move(*read);
-    return true;
+    std::string complaints;
+    std::optional<Bytes> read = ReadInputOrComplain(NativeName(path), complaints);
+    err << QString::fromStdString(complaints);
+    if (read)
+        bytes = ToQByteArray(*read);
+    return read.has_value();
 }
 
 bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err)
 {
-    QByteArray bytes;
-    return ReadInputOrComplain(path, bytes, err) && LoadIconBytes(path, bytes, icon, err);
+    std::string complaints;
+    const bool loaded = LoadIcon(NativeName(path), icon, complaints);
+    err << QString::fromStdString(complaints);
+    return loaded;
 }
 
 bool LoadIconBytes(const QString& path, const QByteArray& bytes, CliIcon& icon, QTextStream& err)

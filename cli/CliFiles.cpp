@@ -3,6 +3,7 @@
 
 #include "framework/AtomicFileWriter.h"
 #include "framework/FileDescriptor.h"
+#include "framework/Strings.h"
 
 #include <cerrno>
 #include <cstring>
@@ -107,4 +108,18 @@ bool WriteOutput(const std::string& path, ByteView bytes, std::string& why)
         return false;
     // The same replace-or-change-nothing write the editor saves with.
     return WriteFileAtomically(path, bytes, &why);
+}
+
+std::string Complaint(std::string_view subject, std::string_view text)
+{
+    return std::string("pixmora-cli: ").append(subject).append(": ").append(text).append("\n");
+}
+
+std::optional<Bytes> ReadInputOrComplain(const std::string& path, std::string& complaints)
+{
+    std::string why;
+    std::optional<Bytes> bytes = ReadInput(path, kMaxInputBytes, why);
+    if (!bytes)
+        complaints += Complaint(path, why) + Complaint(path, FrameworkText::FailedToOpen);
+    return bytes;
 }

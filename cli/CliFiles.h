@@ -34,36 +34,30 @@ std::string RefusedOutputReason(const std::string& path);
 // file untouched; why then tells the reason.
 bool WriteOutput(const std::string& path, ByteView bytes, std::string& why);
 
+// "pixmora-cli: SUBJECT: text", a line as every command reports a problem.
+std::string Complaint(std::string_view subject, std::string_view text);
+
+// ReadInput of at most kMaxInputBytes; on failure appends the reason and the framework's
+// "Failed to open document." to complaints.
+std::optional<Bytes> ReadInputOrComplain(const std::string& path, std::string& complaints);
+
 #ifdef QT_CORE_LIB
+#include "framework/PathNames.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 inline bool IsStdStream(const QString& path) { return path == QLatin1String("-"); }
 
-inline std::optional<QByteArray> ReadInput(const QString& path, qint64 maxBytes, QString& why)
-{
-    std::string reason;
-    std::optional<Bytes> bytes = ReadInput(QFile::encodeName(path).toStdString(), maxBytes, reason);
-    if (!bytes) {
-        why = QString::fromLocal8Bit(reason.c_str());
-        return std::nullopt;
-    }
-    return ToQByteArray(*bytes);
-}
-
 inline QString RefusedOutputReason(const QString& path)
 {
-    return QString::fromLocal8Bit(
-        RefusedOutputReason(QFile::encodeName(path).toStdString()).c_str());
+    return QString::fromLocal8Bit(RefusedOutputReason(NativeName(path)).c_str());
 }
 
 inline bool WriteOutput(const QString& path, QByteArrayView bytes, QString& why)
 {
     std::string reason;
-    const ByteView view(
-        reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size()));
-    const bool written = WriteOutput(QFile::encodeName(path).toStdString(), view, reason);
+    const bool written = WriteOutput(NativeName(path), ToByteView(bytes), reason);
     if (!written)
         why = QString::fromLocal8Bit(reason.c_str());
     return written;

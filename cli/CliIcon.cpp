@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/CliIcon.h"
 
+#include "cli/CliFiles.h"
 #include "framework/Archive.h"
+#include "framework/Strings.h"
 
 #include <utility>
 
@@ -20,6 +22,17 @@ bool DecodeIcon(Bytes bytes, CliIcon& icon)
         return false;
     }
     return true;
+}
+
+bool LoadIcon(const std::string& path, CliIcon& icon, std::string& complaints)
+{
+    std::optional<Bytes> bytes = ReadInputOrComplain(path, complaints);
+    if (!bytes)
+        return false;
+    if (DecodeIcon(std::move(*bytes), icon))
+        return true;
+    complaints += Complaint(path, FrameworkText::UnexpectedFormat);
+    return false;
 }
 
 bool IsAnyImageDrawn(const CliIcon& icon)

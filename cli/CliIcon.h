@@ -9,6 +9,7 @@
 #include "framework/Bytes.h"
 
 #include <array>
+#include <string>
 
 struct CliIcon {
     CliIcon();
@@ -21,6 +22,11 @@ struct CliIcon {
 // Reads the bytes of an icon file into icon with the editor's reader, as its open does. False
 // when the reader refuses them, which the editor reports as "Unexpected file format.".
 bool DecodeIcon(Bytes bytes, CliIcon& icon);
+
+// Reads an icon file (or "-") and decodes it as DecodeIcon does. On failure appends what the
+// tool says to complaints: why the file cannot be read and the framework's "Failed to open
+// document.", or "Unexpected file format.".
+bool LoadIcon(const std::string& path, CliIcon& icon, std::string& complaints);
 
 // True when the icon has at least one image drawn.
 bool IsAnyImageDrawn(const CliIcon& icon);

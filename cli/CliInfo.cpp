@@ -143,11 +143,11 @@ bool NeedsNoPictures(const QStringList& files)
     for (const QString& path : files) {
         if (IsStdStream(path))
             return false;
-        QString why;
-        const std::optional<QByteArray> bytes = ReadInput(path, kMaxInputBytes, why);
+        std::string why;
+        const std::optional<Bytes> bytes = ReadInput(NativeName(path), kMaxInputBytes, why);
         if (!bytes)
             return false;
-        const IconListing listing = ListIconDirectory(*bytes, BitmapPictureOnly);
+        const IconListing listing = ListIconDirectory(ToQByteArray(*bytes), BitmapPictureOnly);
         if (std::any_of(listing.entries.begin(), listing.entries.end(),
                 [](const IconEntryListing& item) { return item.png.has_value(); }))
             return false;

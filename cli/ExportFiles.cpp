@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ExportFiles.h"
 
+#include "cli/CliExitCode.h"
 #include "cli/CliFiles.h"
+#include "cli/CliIcon.h"
 #include "cli/GridPng.h"
 #include "document/IconTypes.h"
 #include "framework/PathNames.h"
@@ -46,6 +48,35 @@ std::string FileName(std::string_view pattern, std::string_view icon, int side)
     return ReplaceAll(ReplaceAll(pattern, "{stem}", Stem(icon)), "{size}", std::to_string(side));
 }
 
+// Every drawn image of one icon; false, after saying why, at the first thing that fails.
+bool ExportIcon(const ExportRequest& request, const std::string& path, const ExportStreams& streams)
+{
+    CliIcon icon;
+    std::string complaints;
+    if (!LoadIcon(path, icon, complaints)) {
+        streams.err(complaints);
+        return false;
+    }
+    if (!IsAnyImageDrawn(icon)) {
+        streams.err(Complaint(path, "no 16x16, 32x32 or 48x48 image is drawn"));
+        return false;
+    }
+    for (int i = 0; i < kImageCount; ++i) {
+        const int side = kImageSides[i];
+        if (!IsImageDrawn(icon.pixels[i], side))
+            continue;
+        const std::string target = ExportTarget(request.directory, request.pattern, path, side);
+        std::string why;
+        if (!WriteExportedImage(icon.pixels[i], side, target, request.directory, why)) {
+            streams.err(Complaint(
+                target, "cannot write the image" + (why.empty() ? why : " (" + why + ")")));
+            return false;
+        }
+        streams.out("wrote " + target + "\n");
+    }
+    return true;
+}
+
 } // namespace
 
 std::string ExportTarget(
@@ -79,6 +110,20 @@ std::string ExportPatternProblem(std::string_view pattern, const std::vector<std
         }
     }
     return {};
+}
+
+int ExportIcons(const ExportRequest& request, const ExportStreams& streams)
+{
+    // The directory itself, also when it is given as "" (the current one).
+    if (!MakePath(JoinPath(request.directory, "."))) {
+        streams.err(Complaint(request.directory, "cannot create the directory"));
+        return kCliFailed;
+    }
+    int status = kCliOk;
+    for (const std::string& icon : request.icons)
+        if (!ExportIcon(request, icon, streams))
+            status = kCliFailed;
+    return status;
 }
 
 bool WriteExportedImage(const IconGrid& grid, int side, const std::string& target,

@@ -7,9 +7,23 @@
 
 #include "document/IconTypes.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// What export is asked to do: the icons, in order, the directory and the --name pattern.
+struct ExportRequest {
+    std::string pattern = "icon-{size}.png";
+    std::vector<std::string> icons;
+    std::string directory;
+};
+
+// Where export's report goes: "wrote FILE" lines to out, complaints to err, as they happen.
+struct ExportStreams {
+    std::function<void(std::string_view)> out;
+    std::function<void(std::string_view)> err;
+};
 
 // The file an image of the given side of icon is written to, under directory.
 std::string ExportTarget(
@@ -18,6 +32,12 @@ std::string ExportTarget(
 // Why the pattern cannot name the outputs of these icons: a "{...}" other than the two, no
 // "{size}", or two images that would be written to one file. Empty when it can.
 std::string ExportPatternProblem(std::string_view pattern, const std::vector<std::string>& icons);
+
+// Creates the directory, then writes one PNG per drawn image of each icon, in order. An icon that
+// cannot be read, has nothing drawn or has an image that cannot be written is reported and the
+// next one is tried. Returns the exit status (the worst of all). The pattern must be one
+// ExportPatternProblem accepts for these icons.
+int ExportIcons(const ExportRequest& request, const ExportStreams& streams);
 
 // Writes the PNG of a side x side grid to target atomically, first creating the folders that
 // target has below directory (which exists). False when it cannot; why then holds the system's

@@ -13,8 +13,13 @@ std::string ExecPrivateProgram(const std::string& name, const std::vector<std::s
 {
     // Whatever this process has buffered must come out before the next one writes.
     std::fflush(nullptr);
+    // Without it, the places to look would be relative to the current folder, where anyone may
+    // have put a program of that name.
+    const std::string home = ExecutableFolder();
+    if (home.empty())
+        return "cannot find " + name + " (the folder of this program is unknown)";
     std::string lookedFor;
-    for (const std::string& folder : PrivateProgramFolders(ExecutableFolder())) {
+    for (const std::string& folder : PrivateProgramFolders(home)) {
         std::string program = JoinPath(folder, name);
         std::vector<char*> argv { program.data() };
         for (const std::string& arg : args)

@@ -2,20 +2,11 @@
 #include "cli/QuickExport.h"
 
 #include "cli/CliFiles.h"
-#include "cli/CliIcon.h"
-#include "cli/ExportFiles.h"
-#include "framework/PathNames.h"
 
 #include <cstdint>
 #include <string_view>
 
 namespace {
-
-struct ExportRequest {
-    std::string pattern = "icon-{size}.png";
-    std::vector<std::string> icons;
-    std::string directory;
-};
 
 // True for well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF) that
 // does not start with a byte order mark: the names the full tool decodes and encodes back to
@@ -86,50 +77,13 @@ std::optional<ExportRequest> ParseExport(const std::vector<std::string>& args)
     return request;
 }
 
-std::optional<CliIcon> ReadIcon(const std::string& path)
-{
-    std::string why;
-    std::optional<Bytes> bytes = ReadInput(path, kMaxInputBytes, why);
-    std::optional<CliIcon> icon(std::in_place);
-    if (!bytes || !DecodeIcon(std::move(*bytes), *icon) || !IsAnyImageDrawn(*icon))
-        return std::nullopt;
-    return icon;
-}
-
-// Writes every drawn image of the icon; false at the first that fails.
-bool ExportIcon(const ExportRequest& request, const std::string& path, std::string& report)
-{
-    const std::optional<CliIcon> icon = ReadIcon(path);
-    if (!icon)
-        return false;
-    for (int i = 0; i < kImageCount; ++i) {
-        const int side = kImageSides[i];
-        if (!IsImageDrawn(icon->pixels[i], side))
-            continue;
-        const std::string target = ExportTarget(request.directory, request.pattern, path, side);
-        std::string why;
-        if (!WriteExportedImage(icon->pixels[i], side, target, request.directory, why))
-            return false;
-        report += "wrote " + target + "\n";
-    }
-    return true;
-}
-
 } // namespace
 
-std::optional<std::string> RunQuickExport(const std::vector<std::string>& args)
+std::optional<int> RunQuickExport(
+    const std::vector<std::string>& args, const ExportStreams& streams)
 {
     const std::optional<ExportRequest> request = ParseExport(args);
     if (!request)
         return std::nullopt;
-    for (const std::string& icon : request->icons)
-        if (!ReadIcon(icon))
-            return std::nullopt;
-    if (!MakePath(JoinPath(request->directory, ".")))
-        return std::nullopt;
-    std::string report;
-    for (const std::string& icon : request->icons)
-        if (!ExportIcon(*request, icon, report))
-            return std::nullopt;
-    return report;
+    return ExportIcons(*request, streams);
 }

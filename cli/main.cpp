@@ -17,6 +17,11 @@
 
 int main(int argc, char** argv)
 {
+    // Taken before the application object is made: it would remove arguments of its own
+    // (-qmljsdebugger) that the tool must see, and refuse as unknown, like any other.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
 #ifdef PIXMORA_CLI_ALL_COMMANDS
     // Image plug-ins are found through the application object.
     QCoreApplication app(argc, argv);
@@ -31,9 +36,6 @@ int main(int argc, char** argv)
     ReportFileSizeLimitAsWriteError();
     QTextStream out(stdout);
     QTextStream err(stderr);
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
 #ifdef PIXMORA_CLI_ALL_COMMANDS
     return RunCli(args, out, err);
 #else

@@ -223,6 +223,9 @@ void SyncDirectory(const std::string& directory)
 std::optional<Failure> Replace(const std::string& path, ByteView bytes)
 {
     const std::string target = ResolveTarget(path);
+    // Nothing to resolve against (the current folder is gone): no name to write beside.
+    if (target.empty())
+        return Failure { ENOENT };
     struct stat old { };
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))

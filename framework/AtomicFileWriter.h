@@ -45,17 +45,14 @@ bool WriteFileAtomically(const std::string& path, ByteView bytes, std::string* r
 void ReportFileSizeLimitAsWriteError();
 
 #ifdef QT_CORE_LIB
-#include <QFile>
-#include <QString>
+#include "framework/PathNames.h"
 
 // The same for a name and bytes in Qt's types, as the editor holds them.
 inline bool WriteFileAtomically(
     const QString& path, QByteArrayView bytes, QString* reason = nullptr)
 {
     std::string why;
-    const ByteView view(
-        reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size()));
-    const bool written = WriteFileAtomically(QFile::encodeName(path).toStdString(), view, &why);
+    const bool written = WriteFileAtomically(NativeName(path), ToByteView(bytes), &why);
     if (!written && reason)
         *reason = QString::fromLocal8Bit(why.c_str());
     return written;

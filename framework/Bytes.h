@@ -21,6 +21,11 @@ inline Bytes ToBytes(QByteArrayView bytes)
     return Bytes(data, data + bytes.size());
 }
 
+inline ByteView ToByteView(QByteArrayView bytes)
+{
+    return ByteView(reinterpret_cast<const std::uint8_t*>(bytes.data()), std::size_t(bytes.size()));
+}
+
 inline QByteArray ToQByteArray(ByteView bytes)
 {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));

@@ -61,3 +61,13 @@ std::string CanonicalFilePath(const std::string& path);
 // the umask); true when it exists as a directory (or a link to one) afterwards, false for ""
 // and when a part is a file. Parts are made as written: "p/../q" makes "p" too.
 bool MakePath(const std::string& directory);
+
+#ifdef QT_CORE_LIB
+#include <QFile>
+#include <QString>
+
+// A name in Qt's text as the file system spells it, and back: what code with QtCore passes to
+// these functions and shows of their results.
+inline std::string NativeName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+inline QString QtName(const std::string& name) { return QFile::decodeName(name.c_str()); }
+#endif

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The framework's own message texts.
+// The framework's own message texts, in the standard library alone so that code without QtCore
+// (pixmora-cli's front end) says them too.
 #pragma once
 
-#include <QString>
-
 namespace FrameworkText {
-inline const QString FailedToOpen = QStringLiteral("Failed to open document.");
-inline const QString FailedToSave = QStringLiteral("Failed to save document.");
-inline const QString UnexpectedFormat = QStringLiteral("Unexpected file format.");
+inline constexpr char FailedToOpen[] = "Failed to open document.";
+inline constexpr char FailedToSave[] = "Failed to save document.";
+inline constexpr char UnexpectedFormat[] = "Unexpected file format.";
 }

@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -186,4 +187,31 @@ TEST(PngExport, AToolWithoutThePartsItHandsOverToSaysSoAndFails)
     const ProgramRun listed = RunProgram(front, { QStringLiteral("info"), icon });
     EXPECT_EQ(listed.code, 0) << listed.err.toStdString();
     EXPECT_TRUE(listed.out.contains("drawn: 16x16 32x32 48x48")) << listed.out.toStdString();
+}
+
+TEST(PngExport, WithoutProcTheToolRunsNoProgramFromTheCurrentFolder)
+{
+    // Hiding /proc takes a mount namespace of its own: root only, which CI is.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "hiding /proc from one program needs root";
+    QTemporaryDir dir;
+    const QString decoy = dir.filePath(QStringLiteral("pixmora-cli-commands"));
+    ASSERT_TRUE(WriteFile(decoy, "#!/bin/sh\necho decoy ran\n"));
+    ASSERT_TRUE(QFile::setPermissions(decoy, QFile::ReadOwner | QFile::ExeOwner));
+    // A sanitized build's leak check needs /proc: without, it would fail the run itself.
+    ProgramSetup setup;
+    setup.environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    const ProgramRun run = RunProgram(QStringLiteral("unshare"),
+        { QStringLiteral("-m"), QStringLiteral("sh"), QStringLiteral("-c"),
+            QStringLiteral(
+                "mount -t tmpfs none /proc || exit 77; cd \"$1\" && exec \"$2\" --version"),
+            QStringLiteral("sh"), dir.path(), QStringLiteral(PIXMORA_CLI_PATH) },
+        setup);
+    if (run.code == 77 || run.err.startsWith(QLatin1String("unshare:")))
+        GTEST_SKIP() << "no mount namespace here: " << run.err.toStdString();
+    EXPECT_EQ(run.code, 1);
+    EXPECT_FALSE(run.out.contains("decoy")) << run.out.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("pixmora-cli: cannot find pixmora-cli-commands "
+                                                "(the folder of this program is unknown)\n")))
+        << run.err.toStdString();
 }

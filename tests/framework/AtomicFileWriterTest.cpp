@@ -86,6 +86,33 @@ TEST(AtomicFileWriter, WhatCannotBeReplacedIsRefusedWithTheReason)
 
     EXPECT_FALSE(WriteFileAtomically(dir.filePath(QStringLiteral("gone/x.ico")), "x", &reason));
     EXPECT_EQ(reason, QStringLiteral("No such file or directory"));
+    {
+        // A relative name where the current folder is gone names nothing; the new file must
+        // not be made somewhere else (it once went to the root folder).
+        const QString gone = dir.filePath(QStringLiteral("cwd"));
+        ASSERT_TRUE(QDir().mkdir(gone));
+        const QString previous = QDir::currentPath();
+        ASSERT_EQ(::chdir(QFile::encodeName(gone).constData()), 0);
+        ASSERT_EQ(::rmdir(QFile::encodeName(gone).constData()), 0);
+        // Where each write goes, as the kernel names the file.
+        struct WriteRecorder : FileOutputCalls {
+            QStringList* files;
+            ssize_t Write(int fd, const void* data, std::size_t count) override
+            {
+                *files << QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(fd));
+                return FileOutputCalls::Write(fd, data, count);
+            }
+        };
+        QStringList written;
+        auto recorder = std::make_unique<WriteRecorder>();
+        recorder->files = &written;
+        auto previousCalls = SetFileOutputCalls(std::move(recorder));
+        EXPECT_FALSE(WriteFileAtomically(QStringLiteral("x.ico"), "x", &reason));
+        SetFileOutputCalls(std::move(previousCalls));
+        EXPECT_EQ(reason, QStringLiteral("No such file or directory"));
+        EXPECT_EQ(written, QStringList()) << written.join(u' ').toStdString();
+        ASSERT_EQ(::chdir(QFile::encodeName(previous).constData()), 0);
+    }
 
     const QString path = dir.filePath(QStringLiteral("x.ico"));
     ASSERT_TRUE(WriteFileAtomically(path, "old"));
