@@ -3,6 +3,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliPlatform.h"
+#include "cli/ExportFiles.h"
 
 #include <QCommandLineParser>
 
@@ -111,7 +112,7 @@ Parsed Parse(const QStringList& args)
     o.command = positional.value(0);
     o.files = positional.mid(1);
     o.json = parser.isSet(json);
-    o.namePattern = parser.isSet(name) ? parser.value(name) : QStringLiteral("icon-{size}.png");
+    o.namePattern = parser.isSet(name) ? parser.value(name) : QString(kDefaultExportPattern);
     o.from = parser.value(from);
     o.dither = parser.isSet(dither);
     o.reduce = parser.isSet(reduce) || o.dither;

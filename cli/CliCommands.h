@@ -45,9 +45,6 @@ int RunImport(const CliOptions& options, CliStreams& io);
 // "pixmora-cli: SUBJECT: text" on err.
 void Complain(QTextStream& err, const QString& subject, const QString& text);
 
-// Reads an icon file (or "-") into icon with the editor's reader. On failure the reason and the
-// framework's message are on err.
-bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err);
 // Loads the bytes of the icon file named path into icon with the editor's reader.
 bool LoadIconBytes(const QString& path, const QByteArray& bytes, CliIcon& icon, QTextStream& err);
 // Reads an input file (or "-"); on failure the reason and the framework's "Failed to open

@@ -22,14 +22,6 @@ bool ReadInputOrComplain(const QString& path, QByteArray& bytes, QTextStream& er
     return read.has_value();
 }
 
-bool LoadIcon(const QString& path, CliIcon& icon, QTextStream& err)
-{
-    std::string complaints;
-    const bool loaded = LoadIcon(NativeName(path), icon, complaints);
-    err << QString::fromStdString(complaints);
-    return loaded;
-}
-
 bool LoadIconBytes(const QString& path, const QByteArray& bytes, CliIcon& icon, QTextStream& err)
 {
     if (DecodeIcon(ToBytes(bytes), icon))

@@ -34,11 +34,3 @@ bool LoadIcon(const std::string& path, CliIcon& icon, std::string& complaints)
     complaints += Complaint(path, FrameworkText::UnexpectedFormat);
     return false;
 }
-
-bool IsAnyImageDrawn(const CliIcon& icon)
-{
-    for (int i = 0; i < kImageCount; ++i)
-        if (IsImageDrawn(icon.pixels[i], kImageSides[i]))
-            return true;
-    return false;
-}

@@ -27,6 +27,3 @@ bool DecodeIcon(Bytes bytes, CliIcon& icon);
 // tool says to complaints: why the file cannot be read and the framework's "Failed to open
 // document.", or "Unexpected file format.".
 bool LoadIcon(const std::string& path, CliIcon& icon, std::string& complaints);
-
-// True when the icon has at least one image drawn.
-bool IsAnyImageDrawn(const CliIcon& icon);

@@ -57,7 +57,7 @@ bool ExportIcon(const ExportRequest& request, const std::string& path, const Exp
         streams.err(complaints);
         return false;
     }
-    if (!IsAnyImageDrawn(icon)) {
+    if (!IsAnyImageDrawn(icon.pixels)) {
         streams.err(Complaint(path, "no 16x16, 32x32 or 48x48 image is drawn"));
         return false;
     }

@@ -12,9 +12,12 @@
 #include <string_view>
 #include <vector>
 
+// The file names without --name: fine for one icon, refused for more.
+inline constexpr char kDefaultExportPattern[] = "icon-{size}.png";
+
 // What export is asked to do: the icons, in order, the directory and the --name pattern.
 struct ExportRequest {
-    std::string pattern = "icon-{size}.png";
+    std::string pattern = kDefaultExportPattern;
     std::vector<std::string> icons;
     std::string directory;
 };

@@ -32,8 +32,7 @@ int main(int argc, char** argv)
     if (const std::optional<int> status = RunQuickExport(args, streams))
         return *status;
     const bool pictures = !args.empty() && (args[0] == "create" || args[0] == "import");
-    const std::string why
-        = ExecPrivateProgram(pictures ? "pixmora-cli-images" : "pixmora-cli-commands", args);
+    const std::string why = ExecPrivateProgram(pictures ? kImageHelperName : kFullToolName, args);
     std::fprintf(stderr, "pixmora-cli: %s\n", why.c_str());
     return 1;
 }

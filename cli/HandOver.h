@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+inline constexpr char kFullToolName[] = "pixmora-cli-commands";
+inline constexpr char kImageHelperName[] = "pixmora-cli-images";
+
 // Replaces this process with the private program name, found beside this executable or in the
 // installed tree's library folder, run with args after its own name. Returns only when none
 // could be started, with why: "cannot run PATH (reason)" for one that is there but will not

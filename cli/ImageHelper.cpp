@@ -4,8 +4,7 @@
 #include "cli/Cli.h"
 #include "cli/CliCommands.h"
 #include "cli/HandOver.h"
-
-#include <QFile>
+#include "framework/PathNames.h"
 
 int RunImageHelper(const QStringList& args, const CliOptions& options, CliStreams& io)
 {
@@ -13,7 +12,7 @@ int RunImageHelper(const QStringList& args, const CliOptions& options, CliStream
     io.err.flush();
     std::vector<std::string> encoded;
     for (const QString& arg : args)
-        encoded.push_back(QFile::encodeName(arg).toStdString());
+        encoded.push_back(NativeName(arg));
     const std::string why = ExecPrivateProgram(kImageHelperName, encoded);
     Complain(io.err, options.command, QString::fromLocal8Bit(why.c_str()));
     return kCliFailed;

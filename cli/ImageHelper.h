@@ -10,9 +10,6 @@
 struct CliOptions;
 struct CliStreams;
 
-// The helper's program name.
-inline constexpr char kImageHelperName[] = "pixmora-cli-images";
-
 // An ImageCommandRunner: execs the helper with args. Returns only when it could not be
 // started, after saying why on the error stream (exit status 1).
 int RunImageHelper(const QStringList& args, const CliOptions& options, CliStreams& io);

@@ -39,13 +39,7 @@ void CIconDoc::Serialize(CArchive& ar)
     }
 }
 
-bool CIconDoc::IsAnyImageDrawn() const
-{
-    for (int i = 0; i < kImageCount; ++i)
-        if (IsImageDrawn(m_pixels[i], kImageSides[i]))
-            return true;
-    return false;
-}
+bool CIconDoc::IsAnyImageDrawn() const { return ::IsAnyImageDrawn(m_pixels); }
 
 bool CIconDoc::OnSaveDocument(const QString& path)
 {

@@ -21,6 +21,14 @@ void IconDirEntry::Read(CArchive& ar)
     dwImageOffset = ar.ReadDWord();
 }
 
+bool IsAnyImageDrawn(const std::array<IconGrid, kImageCount>& grids)
+{
+    for (int i = 0; i < kImageCount; ++i)
+        if (IsImageDrawn(grids[std::size_t(i)], kImageSides[i]))
+            return true;
+    return false;
+}
+
 void IconDirEntry::Write(ByteWriter& out) const
 {
     out.Byte(bWidth);

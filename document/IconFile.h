@@ -41,6 +41,8 @@ constexpr std::uint32_t IconDirectoryBytes(unsigned count)
 
 // True when at least one cell of the image differs from ICON_TRANSPARENT.
 bool IsImageDrawn(const IconGrid& grid, int side);
+// True when at least one of the three images (16, 32, 48) is drawn.
+bool IsAnyImageDrawn(const std::array<IconGrid, kImageCount>& grids);
 
 class CIconFile {
 public:

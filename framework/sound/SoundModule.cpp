@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "framework/sound/SoundModule.h"
 
+#include "framework/PathNames.h"
 #include "framework/ProgramFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QLibrary>
 
 #define PIXMORA_STRINGIFY2(x) #x
@@ -20,9 +20,9 @@ QStringList SoundModule::SearchPath()
     if (!QCoreApplication::instance())
         return {};
     QStringList folders;
-    for (const std::string& folder : PrivateProgramFolders(
-             QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()))
-        folders << QFile::decodeName(folder.c_str());
+    for (const std::string& folder :
+        PrivateProgramFolders(NativeName(QCoreApplication::applicationDirPath())))
+        folders << QtName(folder);
     return folders;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/GridImage.h"
 #include "cli/GridPng.h"
 #include "cli/PngWriter.h"
+#include "framework/PathNames.h"
 #include "support/IcoBuilder.h"
 #include "support/ProgramRun.h"
 
@@ -58,10 +59,9 @@ TEST(PngExport, EveryDrawnFixtureImageHasThePixelsOfTheQtPath)
 {
     int compared = 0;
     for (const QString& name : QDir(QStringLiteral(PIXMORA_TEST_DATA)).entryList({ "*.ico" })) {
-        QString messages;
-        QTextStream err(&messages);
+        std::string messages;
         CliIcon icon;
-        if (!LoadIcon(QStringLiteral(PIXMORA_TEST_DATA "/") + name, icon, err))
+        if (!LoadIcon(NativeName(QStringLiteral(PIXMORA_TEST_DATA "/") + name), icon, messages))
             continue; // the damaged fixtures
         for (int i = 0; i < kImageCount; ++i) {
             const int side = kImageSides[i];
